@@ -1,0 +1,39 @@
+# The two commands a new player needs are `make run` and `make test`; the rest serve development.
+
+BUILD_DIR := build
+SOURCES := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
+
+.PHONY: all deps configure build run test format format-check clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure:
+	@test -f $(BUILD_DIR)/build.ninja || cmake --preset default
+
+build: configure
+	@cmake --build --preset default
+
+run: deps
+	@$(MAKE) --no-print-directory configure
+	@cmake --build --preset default --target kriel gamedata
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "make run: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)."; \
+		exit 1; \
+	fi
+	@$(BUILD_DIR)/kriel
+
+test: deps
+	@$(MAKE) --no-print-directory build
+	@ctest --preset default
+
+format:
+	@clang-format -i $(SOURCES)
+
+format-check:
+	@clang-format --dry-run --Werror $(SOURCES)
+
+clean:
+	@rm -rf $(BUILD_DIR)

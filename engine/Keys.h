@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/KrielState.h"
+
+class QKeyEvent;
+
+// Key codes of the keys the play window knows. A key has its code whatever Shift or Caps Lock
+// say: a letter its capital's, a digit key of the main keyboard its digit's; the keypad's 8 is
+// not the 8 key.
+namespace KeyCodes {
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int Eight = 56;
+inline constexpr int P = 80;
+inline constexpr int Q = 81;
+inline constexpr int S = 83;
+inline constexpr int X = 88;
+}  // namespace KeyCodes
+
+// The code of a pressed key: arrows 37 to 40, letters 65 to 90, the main keyboard's digit keys
+// 48 to 57; 0 for any other key.
+int keyCodeOf(const QKeyEvent& event);
+
+enum class KeyAction {
+    None,
+    Steer,  // set the heading to KeyEffect::heading
+    TogglePause,
+    EndProgram,
+    KillKriel,
+    HiddenCode,
+    ReloadSkin,
+};
+
+struct KeyEffect {
+    KeyAction action = KeyAction::None;
+    Heading heading = Heading::None;
+
+    bool operator==(const KeyEffect&) const = default;
+};
+
+// What a key does while a game runs. An arrow is refused only when it points straight back
+// against the stored heading; pressing the current heading again changes nothing.
+KeyEffect keyEffect(int KeyCode, Heading Direction);

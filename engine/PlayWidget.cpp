@@ -1,0 +1,53 @@
+#include "PlayWidget.h"
+
+#include "engine/Keys.h"
+#include "engine/ScenePainter.h"
+#include "engine/frmMain.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+PlayWidget::PlayWidget(frmMain& form)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_form(form)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PlayWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    paintScene(painter, m_form.scene(), m_form.pixelScale());
+}
+
+// Each handler below ends with its call: the form may unload the window inside it.
+
+void PlayWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (const int code = keyCodeOf(*event))
+        m_form.Form_KeyDown(code);
+}
+
+void PlayWidget::mousePressEvent(QMouseEvent* event)
+{
+    m_form.Form_MouseDown(event->position());
+}
+
+void PlayWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    m_form.Form_MouseMove(event->buttons(), event->globalPosition());
+}
+
+void PlayWidget::resizeEvent(QResizeEvent*)
+{
+    m_form.Form_Resize();
+}
+
+void PlayWidget::closeEvent(QCloseEvent*)
+{
+    m_form.Form_Closed();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class frmMain;
+
+// The play window on screen: draws the scene frmMain holds and hands every key, mouse and window
+// event to it. It decides nothing, and frmMain destroys it when the window unloads.
+class PlayWidget final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PlayWidget(frmMain& form);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    frmMain& m_form;
+};

@@ -1,0 +1,176 @@
+#include "ScenePainter.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Far beyond any screen, yet safe to round to an int: a skin may put a control anywhere.
+constexpr float PixelLimit = 1'000'000;
+
+int toPixels(float twips, float twipsPerPixel)
+{
+    const float pixels = twips / twipsPerPixel;
+    if (std::isnan(pixels))
+        return 0;
+    return int(std::lround(std::clamp(pixels, -PixelLimit, PixelLimit)));
+}
+
+QColor toQColor(Color color)
+{
+    return QColor(color.red(), color.green(), color.blue());
+}
+
+Qt::PenStyle penStyle(BorderStyle style)
+{
+    switch (style) {
+    case BorderStyle::Transparent:
+        return Qt::NoPen;
+    case BorderStyle::Dash:
+        return Qt::DashLine;
+    case BorderStyle::Dot:
+        return Qt::DotLine;
+    case BorderStyle::DashDot:
+        return Qt::DashDotLine;
+    case BorderStyle::DashDotDot:
+        return Qt::DashDotDotLine;
+    case BorderStyle::Solid:
+    case BorderStyle::InsideSolid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+QRect centredSquare(const QRect& bounds)
+{
+    const int side = std::min(bounds.width(), bounds.height());
+    QRect square(0, 0, side, side);
+    square.moveCenter(bounds.center());
+    return square;
+}
+
+void paintLabel(QPainter& painter, const Label& label, const PixelScale& scale)
+{
+    QFont font(label.font.face);
+    // Points to pixels through twips (20 to the point), so the size follows the screen the scene
+    // is drawn for rather than the paint device.
+    font.setPixelSize(std::max(1, toPixels(label.font.pointSize * 20, scale.y)));
+    font.setBold(label.font.bold);
+    painter.setFont(font);
+    painter.setPen(toQColor(label.foreColor));
+    const QPoint topLeft(scale.pixelX(label.left), scale.pixelY(label.top));
+    painter.drawText(QRect(topLeft, QSize(1 << 16, 1 << 16)),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label.caption);
+}
+
+}  // namespace
+
+int PixelScale::pixelX(float twips) const
+{
+    return toPixels(twips, x);
+}
+
+int PixelScale::pixelY(float twips) const
+{
+    return toPixels(twips, y);
+}
+
+QRect PixelScale::pixels(const TwipsRect& bounds) const
+{
+    const int left = pixelX(bounds.left);
+    const int top = pixelY(bounds.top);
+    const int right = pixelX(bounds.left + bounds.width);
+    const int bottom = pixelY(bounds.top + bounds.height);
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
+{
+    QRect figure = pixels;
+    if (shape.shape == ShapeCode::Square || shape.shape == ShapeCode::Circle
+        || shape.shape == ShapeCode::RoundedSquare)
+        figure = centredSquare(pixels);
+    if (figure.isEmpty())
+        return;
+
+    QBrush brush(Qt::NoBrush);
+    if (shape.filled)
+        brush = QBrush(toQColor(shape.fillColor));
+    else if (shape.backOpaque)
+        brush = QBrush(toQColor(shape.backColor));
+
+    QPen pen(Qt::NoPen);
+    if (shape.borderStyle != BorderStyle::Transparent) {
+        pen = QPen(toQColor(shape.borderColor), 1, penStyle(shape.borderStyle), Qt::FlatCap,
+                   Qt::MiterJoin);
+        pen.setCosmetic(true);
+    }
+
+    painter.save();
+    switch (shape.shape) {
+    case ShapeCode::Rectangle:
+    case ShapeCode::Square:
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(figure, brush);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        // A one-pixel outline drawn on the rectangle's own outermost pixels.
+        painter.drawRect(figure.adjusted(0, 0, -1, -1));
+        break;
+    case ShapeCode::Oval:
+    case ShapeCode::Circle:
+    case ShapeCode::RoundedRectangle:
+    case ShapeCode::RoundedSquare: {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const bool round = shape.shape == ShapeCode::Oval || shape.shape == ShapeCode::Circle;
+        const QRectF outer(figure);
+        const QRectF line = outer.adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal radius = std::min(figure.width(), figure.height()) / 4.0;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(brush);
+        if (round)
+            painter.drawEllipse(outer);
+        else
+            painter.drawRoundedRect(outer, radius, radius);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        if (round)
+            painter.drawEllipse(line);
+        else
+            painter.drawRoundedRect(line, radius - 0.5, radius - 0.5);
+        break;
+    }
+    }
+    painter.restore();
+}
+
+void paintScene(QPainter& painter, const PlayWindowScene& scene, const PixelScale& scale)
+{
+    const QRect window(0, 0, scale.pixelX(scene.width), scale.pixelY(scene.height));
+    painter.fillRect(window, toQColor(scene.backColor));
+    if (!scene.picture.isNull())
+        painter.drawImage(QPoint(0, 0), scene.picture);
+
+    if (scene.shpZip.visible)
+        paintShape(painter, scene.shpZip, scale.pixels(scene.shpZip.bounds));
+    if (scene.shprect.visible)
+        paintShape(painter, scene.shprect, scale.pixels(scene.shprect.bounds));
+    paintLabel(painter, scene.lblfoodcount, scale);
+
+    // The body from the tail forward, so that a cell nearer the head lies on top where cells meet
+    // (as the new tail does under the head at the moment it is added).
+    for (std::size_t i = scene.shpkriel.size(); i-- > 0;) {
+        const Shape& cell = scene.shpkriel[i];
+        if (cell.visible)
+            paintShape(painter, cell, scale.pixels(cell.bounds));
+    }
+
+    if (scene.shpfood.visible && !scene.shpfood.picture.isNull()) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(scale.pixels(scene.shpfood.bounds), scene.shpfood.picture);
+        painter.restore();
+    }
+}

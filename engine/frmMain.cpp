@@ -1,0 +1,320 @@
+#include "frmMain.h"
+
+#include "engine/Keys.h"
+#include "engine/NewGame.h"
+#include "engine/PlayWidget.h"
+#include "engine/Score.h"
+#include "engine/Tick.h"
+#include "platform/NumberText.h"
+#include "platform/Platform.h"
+#include "platform/WindowShape.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString Config = QStringLiteral("Config");
+constexpr float DefaultPosition = 200;
+const QString HiddenCode = QStringLiteral("zestlime");
+
+}  // namespace
+
+// Marks a handler as running; the outermost one to return destroys the widgets that were
+// unloaded meanwhile. By then no handler of theirs is on the stack, and deleteLater() lets the
+// event that brought us here finish with them first.
+class frmMain::HandlerScope {
+public:
+    explicit HandlerScope(frmMain& form)
+        : m_form(form)
+    {
+        ++m_form.m_handlerDepth;
+    }
+    ~HandlerScope()
+    {
+        if (--m_form.m_handlerDepth > 0)
+            return;
+        for (const QPointer<PlayWidget>& widget : m_form.m_retiredWidgets)
+            if (widget)
+                widget->deleteLater();
+        m_form.m_retiredWidgets.clear();
+    }
+
+private:
+    frmMain& m_form;
+};
+
+frmMain::frmMain(Platform& platform, const StartMenuMembers& frmOps)
+    : m_platform(platform)
+    , m_frmOps(frmOps)
+{}
+
+frmMain::~frmMain()
+{
+    delete m_widget;
+    for (const QPointer<PlayWidget>& widget : m_retiredWidgets)
+        delete widget;
+}
+
+PixelScale frmMain::pixelScale() const
+{
+    return {m_platform.facts.twipsPerPixelX(), m_platform.facts.twipsPerPixelY()};
+}
+
+QPointF frmMain::position() const
+{
+    // The edges are kept in twips, finer than pixels, so that a window that was not moved gives
+    // back exactly the position it was given; one moved by the window system gives where it is.
+    const PixelScale scale = pixelScale();
+    if (m_widget && m_widget->pos() != QPoint(scale.pixelX(m_left), scale.pixelY(m_top)))
+        return {m_widget->x() * scale.x, m_widget->y() * scale.y};
+    return {m_left, m_top};
+}
+
+QWidget* frmMain::window() const
+{
+    return m_widget;
+}
+
+void frmMain::Show()
+{
+    HandlerScope scope(*this);
+    if (!m_loaded)
+        Form_Load();
+    if (!m_loaded)
+        return;
+    m_widget->show();
+    m_widget->raise();
+    m_widget->activateWindow();
+}
+
+void frmMain::Form_Load()
+{
+    m_loaded = true;
+    m_platform.windows.loaded();
+    m_scene = playWindowLayout();
+    m_widget = new PlayWidget(*this);
+    m_widget->setWindowTitle(m_scene.caption);
+    Timer1 = m_platform.timers.create([this] { Timer1_Timer(); });
+
+    const auto setting = [&](const char* key, float fallback) {
+        return singleFromText(
+                   m_platform.settings.read(Config, QLatin1String(key), numberText(fallback)))
+            .value_or(fallback);
+    };
+    m_left = setting("WinX", DefaultPosition);
+    m_top = setting("WinY", DefaultPosition);
+    const PixelScale scale = pixelScale();
+    const QRect window(scale.pixelX(m_left), scale.pixelY(m_top), scale.pixelX(m_scene.width),
+                       scale.pixelY(m_scene.height));
+    const QList<QRect> screens = m_platform.facts.screenAreas();
+    if (!std::any_of(screens.begin(), screens.end(),
+                     [&](const QRect& screen) { return screen.intersects(window); })) {
+        m_left = DefaultPosition;
+        m_top = DefaultPosition;
+    }
+    placeWindow();
+
+    SkinPath =
+        m_platform.facts.programFolder() + QStringLiteral("/Skins/")
+        + m_platform.settings.read(Config, QStringLiteral("Skin"), QStringLiteral("Default"));
+    if (!runSkinLoader())
+        return;
+
+    NewGame(m_scene, m_kriel, m_platform.random);
+    if (m_frmOps.NotifySetting == QLatin1String("1"))
+        ShowNotifier(m_scene);
+
+    refresh();
+    Timer1->start(Timer1DesignInterval);
+}
+
+bool frmMain::runSkinLoader()
+{
+    const std::optional<SkinError> error =
+        m_skin.load(SkinPath, m_scene, m_widget, m_platform.facts);
+    refresh();
+    if (!error)
+        return true;
+
+    // The game cannot go on; no tick may run on a half-styled scene while the message is up.
+    Timer1->stop();
+    QWidget* owner = m_widget && m_widget->isVisible() ? m_widget.data() : nullptr;
+    m_platform.dialogs.message(owner,
+                               QStringLiteral("There was an error loading the skin.  Please "
+                                              "select a new skin. [")
+                                   + SkinPath + QStringLiteral("]"),
+                               QStringLiteral("Error"));
+    Unload();
+    m_platform.end.endNow();
+    return false;
+}
+
+void frmMain::Unload()
+{
+    HandlerScope scope(*this);
+    if (!m_loaded)
+        return;
+
+    const QPointF edges = position();
+    m_platform.settings.write(Config, QStringLiteral("WinX"), numberText(float(edges.x())));
+    m_platform.settings.write(Config, QStringLiteral("WinY"), numberText(float(edges.y())));
+
+    m_loaded = false;
+    Timer1->stop();
+    if (m_widget) {
+        m_widget->hide();
+        m_retiredWidgets.push_back(m_widget);
+        m_widget = nullptr;
+    }
+    m_platform.windows.unloaded();
+}
+
+void frmMain::placeWindow()
+{
+    if (!m_widget)
+        return;
+    const PixelScale scale = pixelScale();
+    m_widget->move(scale.pixelX(m_left), scale.pixelY(m_top));
+}
+
+void frmMain::refresh()
+{
+    if (!m_widget)
+        return;
+    const PixelScale scale = pixelScale();
+    const QSize size(scale.pixelX(m_scene.width), scale.pixelY(m_scene.height));
+    if (m_widget->size() != size)
+        m_widget->setFixedSize(size);
+    m_widget->update();
+}
+
+int frmMain::tickIntervalMs() const
+{
+    const std::optional<double> interval = numberFromText(TickInterval);
+    if (!interval)
+        return Timer1->interval();
+    return int(std::clamp(std::floor(*interval), 1.0, double(std::numeric_limits<int>::max())));
+}
+
+void frmMain::playSound(const char* fileName)
+{
+    if (m_frmOps.SoundsSetting == QLatin1String("1"))
+        m_platform.sound.play(m_platform.facts.programFolder() + '/' + QLatin1String(fileName));
+}
+
+void frmMain::Timer1_Timer()
+{
+    HandlerScope scope(*this);
+    if (!m_loaded)
+        return;
+    Timer1->setInterval(tickIntervalMs());
+
+    const TickResult result = Tick(m_scene, m_kriel, m_frmOps.PointsPerFood, m_platform.random);
+    if (result.ate)
+        playSound("eat.WAV");
+    if (result.died) {
+        KillKriel();
+        return;
+    }
+    refresh();
+}
+
+void frmMain::KillKriel()
+{
+    HandlerScope scope(*this);
+    playSound("die.WAV");
+    FinalScore = finalScore(m_scene.lblfoodcount.caption);
+    NewGame(m_scene, m_kriel, m_platform.random);
+    m_kriel.Direction = Heading::None;
+    if (m_showGameOver)
+        m_showGameOver();
+    Unload();
+    GameOver = -1;
+}
+
+void frmMain::TogglePause()
+{
+    HandlerScope scope(*this);
+    if (m_kriel.Paused == 0) {
+        m_kriel.Paused = 1;
+        ShowNotifier(m_scene);
+        refresh();
+        m_platform.dialogs.message(m_widget,
+                                   QStringLiteral("Game Paused.  Press 'P' again to resume."),
+                                   QStringLiteral("Pause"));
+    } else if (m_kriel.Paused == 1) {
+        m_kriel.Paused = 0;
+    }
+}
+
+void frmMain::Form_KeyDown(int KeyCode)
+{
+    HandlerScope scope(*this);
+    if (GameOver != 0)
+        return;
+
+    const KeyEffect effect = keyEffect(KeyCode, m_kriel.Direction);
+    switch (effect.action) {
+    case KeyAction::None:
+        return;
+    case KeyAction::Steer:
+        m_kriel.Direction = effect.heading;
+        return;
+    case KeyAction::TogglePause:
+        TogglePause();
+        return;
+    case KeyAction::EndProgram:
+        m_platform.end.endNow();
+        return;
+    case KeyAction::KillKriel:
+        KillKriel();
+        return;
+    case KeyAction::HiddenCode:
+        // Ticks go on while the box is open: the game may end before it closes.
+        CodeEntry =
+            m_platform.dialogs.input(m_widget, QStringLiteral("..."), QStringLiteral("..."));
+        if (CodeEntry == HiddenCode)
+            m_kriel.CollisionsOn = 0;
+        return;
+    case KeyAction::ReloadSkin:
+        runSkinLoader();
+        return;
+    }
+}
+
+void frmMain::Form_MouseDown(QPointF position)
+{
+    HandlerScope scope(*this);
+    const PixelScale scale = pixelScale();
+    DragX = qint32(std::lround(position.x() * scale.x));
+    DragY = qint32(std::lround(position.y() * scale.y));
+}
+
+void frmMain::Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition)
+{
+    HandlerScope scope(*this);
+    if (buttons != Qt::LeftButton || !m_widget)
+        return;
+    // Relative to where this window has been put, not to where the window system last reported
+    // it, which lags behind while the window is being dragged.
+    const PixelScale scale = pixelScale();
+    const float x = float((globalPosition.x() - scale.pixelX(m_left)) * scale.x);
+    const float y = float((globalPosition.y() - scale.pixelY(m_top)) * scale.y);
+    m_left = m_left - (float(DragX) - x);
+    m_top = m_top - (float(DragY) - y);
+    placeWindow();
+}
+
+void frmMain::Form_Resize()
+{
+    HandlerScope scope(*this);
+    if (m_widget && m_frmOps.OnTopSetting == QLatin1String("1"))
+        keepOnTop(m_widget);
+}
+
+void frmMain::Form_Closed()
+{
+    Unload();
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "engine/KrielState.h"
+#include "engine/ScenePainter.h"
+#include "engine/StartMenuMembers.h"
+#include "layouts/PlayWindowLayout.h"
+#include "skins/SkinLoader.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct Platform;
+class PlayWidget;
+class TickTimer;
+
+// The play window: one object for the whole run. Loading builds its scene and widget afresh from
+// the layout and the current skin; unloading destroys them, while the members below keep their
+// values from one game to the next. Every handler lives here, not on the widget, because a game
+// can end (and the widget go) while a handler waits on a modal box.
+class frmMain final : public QObject {
+    Q_OBJECT
+public:
+    frmMain(Platform& platform, const StartMenuMembers& frmOps);
+    ~frmMain() override;
+
+    // Shown when the kriel dies, before the play window unloads.
+    void setGameOverDialog(std::function<void()> show) { m_showGameOver = std::move(show); }
+
+    // Written by the start menu before it shows the window: the tick in milliseconds, as text.
+    QString TickInterval;
+    // True (-1) from a death until the start menu starts the next game; keys are ignored meanwhile.
+    qint16 GameOver = 0;
+    // The score of the game just ended, for the game-over dialog.
+    qint16 FinalScore = 0;
+
+    // Loads the window when it is not loaded, then shows it.
+    void Show();
+    // Saves the window's position and destroys its scene and widget.
+    void Unload();
+    bool isLoaded() const { return m_loaded; }
+
+    // Event handlers, called by the widget and the timer.
+    void Timer1_Timer();
+    void Form_KeyDown(int KeyCode);
+    void Form_MouseDown(QPointF position);
+    void Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition);
+    void Form_Resize();
+    void Form_Closed();
+
+    // Ends the game: the death sound, the final score, the game-over dialog, and the window
+    // unloaded.
+    void KillKriel();
+    void TogglePause();
+
+    const PlayWindowScene& scene() const { return m_scene; }
+    const KrielState& kriel() const { return m_kriel; }
+    const QString& skinPath() const { return SkinPath; }
+    const QString& codeEntry() const { return CodeEntry; }
+    PixelScale pixelScale() const;
+    // The window's left and top edges in twips of the screen.
+    QPointF position() const;
+    QWidget* window() const;
+
+private:
+    class HandlerScope;
+
+    void Form_Load();
+    bool runSkinLoader();
+    void placeWindow();
+    void refresh();
+    int tickIntervalMs() const;
+    void playSound(const char* fileName);
+
+    Platform& m_platform;
+    const StartMenuMembers& m_frmOps;
+    std::function<void()> m_showGameOver;
+
+    QString CodeEntry;
+    KrielState m_kriel;
+    SkinLoader m_skin;
+    QString SkinPath;
+    qint32 DragX = 0;
+    qint32 DragY = 0;
+    float m_left = 0;
+    float m_top = 0;
+
+    bool m_loaded = false;
+    PlayWindowScene m_scene;
+    std::unique_ptr<TickTimer> Timer1;
+    QPointer<PlayWidget> m_widget;
+
+    // Handlers running now, including those a modal box has paused. A widget unloaded meanwhile
+    // is destroyed only when the last of them has returned.
+    int m_handlerDepth = 0;
+    std::vector<QPointer<PlayWidget>> m_retiredWidgets;
+};

@@ -1,0 +1,82 @@
+#include "IniReader.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+static QString decode(QByteArray contents)
+{
+    if (contents.startsWith("\xEF\xBB\xBF"))
+        contents.remove(0, 3);
+    // Stateless, so that a Latin-1 accent in the last byte counts as an error instead of being
+    // held back as the start of a character still to come.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(contents);
+    return utf8.hasError() ? QString::fromLatin1(contents) : text;
+}
+
+static bool isBlank(QChar c)
+{
+    return c == ' ' || c == '\t';
+}
+
+static QStringView trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+static QString valueText(QStringView raw)
+{
+    QStringView value = trimmed(raw);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+        && value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value.left(IniValueMaxLength).toString();
+}
+
+QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key)
+{
+    const QString text = decode(contents);
+    bool inSection = false;
+    bool sectionSeen = false;
+
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        line = trimmed(line);
+        if (line.isEmpty() || line.front() == ';')
+            continue;
+
+        if (line.front() == '[') {
+            if (sectionSeen)
+                return {};
+            const qsizetype close = line.indexOf(u']');
+            const QStringView name = trimmed(line.mid(1, close < 0 ? -1 : close - 1));
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            sectionSeen = inSection;
+            continue;
+        }
+        if (!inSection)
+            continue;
+
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0)
+            continue;
+        if (trimmed(line.left(equals)).compare(key, Qt::CaseInsensitive) == 0)
+            return valueText(line.mid(equals + 1));
+    }
+    return {};
+}
+
+QString readIniValue(const QString& filePath, const QString& section, const QString& key)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return iniValueIn(file.read(IniReadLimit), section, key);
+}

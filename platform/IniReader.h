@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Reads one value from an INI file the way skin authors expect:
+// - section and key names match without regard to case; the first matching section is searched,
+//   and the first matching key in it wins;
+// - blanks around the value are dropped, then one pair of surrounding double or single quotes;
+// - at most 254 characters of the value are kept;
+// - a missing file, section or key reads as "";
+// - CRLF line ends and a UTF-8 byte-order mark are accepted; lines starting with ';' are comments;
+// - backslashes, commas and everything else in a value are plain text.
+// Only the first MiB of the file is read. Bytes that are not UTF-8 are taken as Latin-1.
+QString readIniValue(const QString& filePath, const QString& section, const QString& key);
+
+// The same, over the file's contents.
+QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key);
+
+inline constexpr int IniValueMaxLength = 254;
+inline constexpr qint64 IniReadLimit = 1 << 20;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+// Pictures larger than this on a side, or in all, are refused before any pixel is decoded.
+inline constexpr int MaxPictureSide = 8192;
+inline constexpr qint64 MaxPicturePixels = 32'000'000;
+
+// Loads a BMP or GIF (or any other format the image plugins read); nothing when the file is
+// missing, unreadable, not a picture, or too large.
+std::optional<QImage> loadPicture(const QString& path);

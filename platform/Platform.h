@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "OpenWindows.h"
+#include "ProgramEnd.h"
+#include "ProgramFacts.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "SoundPlayer.h"
+#include "TickTimer.h"
+
+// The services the game's windows call out to. The program wires in the Qt implementations;
+// tests wire in doubles that record and script them.
+struct Platform {
+    SettingsStore& settings;
+    SoundPlayer& sound;
+    Dialogs& dialogs;
+    RandomSource& random;
+    const ProgramFacts& facts;
+    ProgramEnd& end;
+    TimerFactory& timers;
+    OpenWindows& windows;
+};

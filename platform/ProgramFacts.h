@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+
+struct ProgramVersion {
+    int major = 0;
+    int minor = 7;
+    int revision = 8;
+};
+
+// What the program knows about itself and the screen it runs on.
+class ProgramFacts {
+public:
+    virtual ~ProgramFacts() = default;
+
+    // The folder that holds the program, without a trailing separator; skins, sounds and help
+    // documents lie in it.
+    virtual QString programFolder() const = 0;
+    // Twips (1/1440 inch) per logical pixel; 15 on a 96 dots-per-inch screen.
+    virtual float twipsPerPixelX() const = 0;
+    virtual float twipsPerPixelY() const = 0;
+    // The screens' areas in logical pixels of the desktop.
+    virtual QList<QRect> screenAreas() const = 0;
+
+    static constexpr ProgramVersion version() { return {}; }
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* owner, const QString& prompt, const QString& title) override;
+    QString input(QWidget* owner, const QString& prompt, const QString& title) override;
+};

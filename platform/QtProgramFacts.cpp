@@ -1,0 +1,41 @@
+#include "QtProgramFacts.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cmath>
+
+QString QtProgramFacts::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+static float twipsPerPixel(qreal dotsPerInch)
+{
+    if (!(dotsPerInch > 0))
+        return 15;
+    // The game compares positions exactly, and a position is built up one step at a time. In
+    // sixteenths of a twip (15 at 96 dots per inch, 13.0625 at 110) every sum stays exact.
+    return static_cast<float>(std::round(1440.0 / dotsPerInch * 16) / 16);
+}
+
+float QtProgramFacts::twipsPerPixelX() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return twipsPerPixel(screen ? screen->logicalDotsPerInchX() : 96.0);
+}
+
+float QtProgramFacts::twipsPerPixelY() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return twipsPerPixel(screen ? screen->logicalDotsPerInchY() : 96.0);
+}
+
+QList<QRect> QtProgramFacts::screenAreas() const
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->geometry());
+    return areas;
+}

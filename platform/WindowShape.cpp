@@ -1,0 +1,23 @@
+#include "WindowShape.h"
+
+#include <QRegion>
+#include <QWidget>
+#include <QWindow>
+
+void setWindowShape(QWidget* window, const QRegion& outline)
+{
+    window->setMask(outline);
+    window->update();
+}
+
+void keepOnTop(QWidget* window)
+{
+    const Qt::WindowFlags flags = window->windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint))
+        return;
+    // setWindowFlags() would recreate and hide a shown window; the native window takes the hint
+    // in place.
+    window->overrideWindowFlags(flags | Qt::WindowStaysOnTopHint);
+    if (QWindow* handle = window->windowHandle())
+        handle->setFlags(handle->flags() | Qt::WindowStaysOnTopHint);
+}

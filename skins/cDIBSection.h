@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <memory>
+
+class QImage;
+
+// A picture held as a 24-bit pixel buffer whose bytes can be read directly.
+//
+// Layout of the buffer: Height() rows of BytesPerScanLine() bytes, rows stored bottom-up (the
+// first row in memory is the picture's bottom row). Pixel x of a row takes bytes 3x, 3x + 1 and
+// 3x + 2: blue, green, red. The bytes after 3 * Width() up to the end of the row are padding and
+// hold zero.
+//
+// Empty after construction and after ClearUp(); holds a buffer after a successful Create() until
+// the next Create(), ClearUp() or its end.
+class cDIBSection {
+public:
+    cDIBSection() = default;
+    ~cDIBSection();
+
+    cDIBSection(const cDIBSection&) = delete;
+    cDIBSection& operator=(const cDIBSection&) = delete;
+
+    // Frees whatever is held, then makes a zeroed buffer of lWidth x lHeight pixels. False, and
+    // empty, when a side is not positive, the buffer would exceed 2^31 - 1 bytes or the memory
+    // cannot be had; Width() and Height() then still give the size asked for.
+    bool Create(qint32 lWidth, qint32 lHeight);
+
+    // Create() with the picture's size, then copies all of its pixels in at 24 bits (alpha is
+    // dropped, not blended). Reports nothing: when the picture is empty or the copy fails,
+    // DIBSectionBitsPtr() is null afterwards.
+    void CreateFromPicture(const QImage& picThis);
+
+    // Bytes per stored row: 3 * Width() rounded up to a multiple of 4. 0 when that does not fit
+    // in 32 bits.
+    qint32 BytesPerScanLine() const;
+
+    // The size last asked for, in pixels, whether or not a buffer is held.
+    qint32 Width() const;
+    qint32 Height() const;
+
+    // Copies the block of `source` at (lSrcLeft, lSrcTop), lSrcWidth x lSrcHeight pixels, into
+    // the buffer at its top-left pixel. A negative lSrcWidth stands for Width(), a negative
+    // lSrcHeight for Height(). Only pixels inside both the source and the buffer are copied; the
+    // rest of the buffer keeps its bytes. Does nothing while empty.
+    void LoadPictureBlt(const QImage& source, qint32 lSrcLeft = 0, qint32 lSrcTop = 0,
+                        qint32 lSrcWidth = -1, qint32 lSrcHeight = -1);
+
+    // The first byte of the buffer, nullptr while empty.
+    const quint8* DIBSectionBitsPtr() const;
+
+    // Frees the buffer. The size is kept, so Width(), Height() and BytesPerScanLine() still
+    // describe the last size asked for.
+    void ClearUp();
+
+private:
+    // The 40-byte bitmap info header, fields in their stored order.
+    struct BitmapInfoHeader {
+        quint32 size = 0;
+        qint32 width = 0;
+        qint32 height = 0;  // positive: rows stored bottom-up
+        quint16 planes = 0;
+        quint16 bitCount = 0;
+        quint32 compression = 0;
+        quint32 sizeImage = 0;  // bytes in the buffer
+        qint32 xPelsPerMeter = 0;
+        qint32 yPelsPerMeter = 0;
+        quint32 clrUsed = 0;
+        quint32 clrImportant = 0;
+    };
+    static_assert(sizeof(BitmapInfoHeader) == 40);
+
+    // Describes lWidth x lHeight at 24 bits in tBitmapInfo and allocates the zeroed buffer.
+    bool CreateDIB(qint32 lWidth, qint32 lHeight);
+
+    // LoadPictureBlt's copy; false when the picture could not be converted to 24 bits.
+    bool copyBlock(const QImage& source, qint32 left, qint32 top, qint32 width, qint32 height);
+
+    std::unique_ptr<quint8[]> m_bits;
+    BitmapInfoHeader tBitmapInfo;
+};

@@ -1,0 +1,49 @@
+#include "engine/Keys.h"
+
+#include <QKeyEvent>
+#include <QTest>
+
+char* toString(const KeyEffect& e)
+{
+    return QTest::toString(QString("action %1, heading %2").arg(int(e.action)).arg(int(e.heading)));
+}
+
+class KeysTest : public QObject {
+    Q_OBJECT
+
+    using enum Heading;
+
+private slots:
+    // Scan codes as X11 gives them: a key's code follows the key, not the character it types.
+    void keyCodeFollowsTheKeyPressed()
+    {
+        const auto codeOf = [](int key, Qt::KeyboardModifiers modifiers, quint32 scanCode) {
+            return keyCodeOf(QKeyEvent(QEvent::KeyPress, key, modifiers, scanCode, 0, 0));
+        };
+        QCOMPARE(codeOf(Qt::Key_Left, {}, 113), 37);
+        QCOMPARE(codeOf(Qt::Key_P, Qt::ShiftModifier, 33), 80);
+        QCOMPARE(codeOf(Qt::Key_8, {}, 17), 56);
+        QCOMPARE(codeOf(Qt::Key_Asterisk, Qt::ShiftModifier, 17), 56);
+        QCOMPARE(codeOf(Qt::Key_8, Qt::KeypadModifier, 80), 0);
+        QCOMPARE(codeOf(Qt::Key_F1, {}, 67), 0);
+    }
+
+    // Only the exact opposite of the stored heading is refused: any arrow starts a standing kriel.
+    void everyKeyActsButAnArrowStraightBack()
+    {
+        const std::tuple<int, Heading, Heading> arrows[] = {
+            {37, Left, Right}, {38, Up, Down}, {39, Right, Left}, {40, Down, Up}};
+        for (auto [code, heading, opposite] : arrows) {
+            QCOMPARE(keyEffect(code, opposite), KeyEffect{});
+            QCOMPARE(keyEffect(code, None), (KeyEffect{KeyAction::Steer, heading}));
+        }
+        QCOMPARE(keyEffect(80, Left), KeyEffect{KeyAction::TogglePause});
+        QCOMPARE(keyEffect(88, None), KeyEffect{KeyAction::EndProgram});
+        QCOMPARE(keyEffect(81, Up), KeyEffect{KeyAction::KillKriel});
+        QCOMPARE(keyEffect(56, Down), KeyEffect{KeyAction::HiddenCode});
+        QCOMPARE(keyEffect(83, Right), KeyEffect{KeyAction::ReloadSkin});
+    }
+};
+
+QTEST_GUILESS_MAIN(KeysTest)
+#include "tst_keys.moc"

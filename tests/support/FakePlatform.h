@@ -1,0 +1,122 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <random>
+
+// An in-memory settings store that remembers the order of its writes.
+class FakeSettings final : public SettingsStore {
+public:
+    QString read(const QString& section, const QString& key,
+                 const QString& fallback) const override;
+    void write(const QString& section, const QString& key, const QString& value) override;
+
+    bool contains(const QString& section, const QString& key) const;
+    QString value(const QString& section, const QString& key) const;
+
+    QMap<QString, QString> values;  // "Section/Key" -> value
+    QStringList writes;             // "Section/Key=value", in order
+};
+
+class RecordingSound final : public SoundPlayer {
+public:
+    void play(const QString& wavPath) override { played.append(wavPath); }
+
+    QStringList played;
+};
+
+// Records every box shown; input boxes answer from a script. `whileOpen` runs inside each box, as
+// the timer's ticks would while a real one waits for the player.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Box {
+        QString kind;  // "message" or "input"
+        QString prompt;
+        QString title;
+    };
+
+    void message(QWidget* owner, const QString& prompt, const QString& title) override;
+    QString input(QWidget* owner, const QString& prompt, const QString& title) override;
+
+    QList<Box> shown;
+    std::deque<QString> answers;  // for input boxes; "" (Cancel) once they run out
+    std::function<void()> whileOpen;
+};
+
+// Plays out scripted values first, then a fixed-seed sequence; reseeding changes nothing, so a
+// test replays exactly.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(unsigned seed = 1)
+        : m_generator(seed)
+    {}
+
+    void reseed() override { ++reseeds; }
+    float next() override;
+
+    // The value that picks column (or row) `index` of the 19-cell grid.
+    static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
+
+    std::deque<float> scripted;
+    int reseeds = 0;
+
+private:
+    std::mt19937 m_generator;
+};
+
+class FixedFacts final : public ProgramFacts {
+public:
+    QString programFolder() const override { return folder; }
+    float twipsPerPixelX() const override { return twipsPerPixel; }
+    float twipsPerPixelY() const override { return twipsPerPixel; }
+    QList<QRect> screenAreas() const override { return screens; }
+
+    QString folder;
+    float twipsPerPixel = 15;
+    QList<QRect> screens{QRect(0, 0, 1920, 1080)};
+};
+
+class RecordingEnd final : public ProgramEnd {
+public:
+    void endNow() override { ++calls; }
+
+    int calls = 0;
+};
+
+// Timers that tick only when a test says so.
+class ManualTimers final : public TimerFactory {
+public:
+    std::unique_ptr<TickTimer> create(std::function<void()> onTick) override;
+
+    // One tick of every running timer; false when none runs.
+    bool tick();
+    bool anyRunning() const;
+    int interval() const;  // of the first running timer, 0 when none
+
+private:
+    class Timer;
+    friend class Timer;
+    std::vector<Timer*> m_timers;
+};
+
+// Every service doubled, ready to hand to a window as a Platform.
+struct FakePlatform {
+    FakePlatform();
+
+    FakeSettings settings;
+    RecordingSound sound;
+    ScriptedDialogs dialogs;
+    SeededRandom random;
+    FixedFacts facts;
+    RecordingEnd end;
+    ManualTimers timers;
+    int quits = 0;
+    OpenWindows windows;
+    Platform platform;
+};

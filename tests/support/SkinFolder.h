@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+// A program folder in a temporary directory holding one complete, valid skin in Skins/<name>:
+// a 60 × 50 grey bitmap whose bottom-left pixel is magenta, a 1 × 1 GIF, and a config.ini with
+// every key (PlayArea 4, 5; ScoreText 50, 2; SizeRatio 2, so 30-twip cells at 15 twips a pixel).
+class SkinFolder {
+public:
+    explicit SkinFolder(const QString& name = QStringLiteral("Test"));
+
+    QString programFolder() const { return m_dir.path(); }
+    QString skinPath() const;
+
+    // Changes, adds or removes one config.ini value and rewrites the file.
+    void setValue(const QString& section, const QString& key, const QString& value);
+    void removeValue(const QString& section, const QString& key);
+    // Writes config.ini as given, bypassing the values above.
+    void writeConfig(const QByteArray& contents);
+
+    void setBitmap(const QImage& bitmap);
+    void removeFile(const QString& fileName);
+
+    static QImage defaultBitmap();
+
+private:
+    struct Entry {
+        QString section;
+        QString key;
+        QString value;
+    };
+    void writeEntries();
+
+    QTemporaryDir m_dir;
+    QString m_name;
+    QList<Entry> m_entries;
+};
