@@ -1,5 +1,10 @@
-#include "engine/StartMenuMembers.h"
 #include "engine/frmMain.h"
+#include "layouts/Pictures.h"
+#include "menus/Windows.h"
+#include "menus/frmGameOver.h"
+#include "menus/frmHighScore.h"
+#include "menus/frmOps.h"
+#include "menus/frmOptions.h"
 #include "platform/ClockRandom.h"
 #include "platform/ImmediateExit.h"
 #include "platform/OpenWindows.h"
@@ -7,15 +12,19 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtProgramFacts.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTimers.h"
+#include "skins/frmSkin.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The game tracks its own windows and ends when the last one has gone.
+    QApplication::setWindowIcon(applicationIcon());
+    // The game counts its own windows (its dialogs are tool windows, which Qt does not count) and
+    // ends when the last one has gone.
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtSettingsStore settings;
@@ -25,22 +34,20 @@ int main(int argc, char* argv[])
     QtProgramFacts facts;
     ImmediateExit end;
     QtTimers timers;
-    OpenWindows windows([] { QCoreApplication::quit(); });
-    Platform platform{settings, sound, dialogs, random, facts, end, timers, windows};
+    OpenWindows openWindows([] { QCoreApplication::quit(); });
+    QtShell shell;
+    Platform platform{settings, sound, dialogs, random, facts, end, timers, openWindows, shell};
 
-    // TEMPORARY, until the start menu exists: start a Medium game directly, with sounds,
-    // always-on-top and the notifier on, as a first run would.
-    StartMenuMembers frmOps;
-    frmOps.PointsPerFood = 6;
-    frmOps.DifficultyName = QStringLiteral("Medium");
-    frmOps.SoundsSetting = QStringLiteral("1");
-    frmOps.OnTopSetting = QStringLiteral("1");
-    frmOps.NotifySetting = QStringLiteral("1");
+    Windows windows;
+    frmOps menu(platform, windows);
+    frmMain play(platform, menu);
+    frmGameOver gameOver(platform, windows);
+    frmHighScore highScore(platform, windows);
+    frmOptions options(platform, windows);
+    frmSkin skins(platform);
+    windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
+    play.setGameOverDialog([&gameOver] { gameOver.Show(); });
 
-    frmMain playWindow(platform, frmOps);
-    playWindow.TickInterval = QStringLiteral("100");
-    playWindow.Show();
-    playWindow.GameOver = 0;
-
+    menu.Show();
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "ScenePainter.h"
 
+#include "layouts/Fonts.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -53,12 +55,8 @@ QRect centredSquare(const QRect& bounds)
 
 void paintLabel(QPainter& painter, const Label& label, const PixelScale& scale)
 {
-    QFont font(label.font.face);
-    // Points to pixels through twips (20 to the point), so the size follows the screen the scene
-    // is drawn for rather than the paint device.
-    font.setPixelSize(std::max(1, toPixels(label.font.pointSize * 20, scale.y)));
-    font.setBold(label.font.bold);
-    painter.setFont(font);
+    // Sized for the screen the scene is drawn for, whatever the paint device.
+    painter.setFont(layoutFont(label.font, scale.y));
     painter.setPen(toQColor(label.foreColor));
     const QPoint topLeft(scale.pixelX(label.left), scale.pixelY(label.top));
     painter.drawText(QRect(topLeft, QSize(1 << 16, 1 << 16)),

@@ -5,6 +5,7 @@
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
+#include "menus/SettingKeys.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/WindowShape.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QString Config = QStringLiteral("Config");
 constexpr float DefaultPosition = 200;
 const QString HiddenCode = QStringLiteral("zestlime");
 
@@ -98,13 +98,11 @@ void frmMain::Form_Load()
     m_widget->setWindowTitle(m_scene.caption);
     Timer1 = m_platform.timers.create([this] { Timer1_Timer(); });
 
-    const auto setting = [&](const char* key, float fallback) {
-        return singleFromText(
-                   m_platform.settings.read(Config, QLatin1String(key), numberText(fallback)))
-            .value_or(fallback);
+    const auto edge = [&](const SettingKey& key) {
+        return singleFromText(readSetting(m_platform.settings, key)).value_or(DefaultPosition);
     };
-    m_left = setting("WinX", DefaultPosition);
-    m_top = setting("WinY", DefaultPosition);
+    m_left = edge(SettingKeys::WinX);
+    m_top = edge(SettingKeys::WinY);
     const PixelScale scale = pixelScale();
     const QRect window(scale.pixelX(m_left), scale.pixelY(m_top), scale.pixelX(m_scene.width),
                        scale.pixelY(m_scene.height));
@@ -116,14 +114,13 @@ void frmMain::Form_Load()
     }
     placeWindow();
 
-    SkinPath =
-        m_platform.facts.programFolder() + QStringLiteral("/Skins/")
-        + m_platform.settings.read(Config, QStringLiteral("Skin"), QStringLiteral("Default"));
+    SkinPath = m_platform.facts.programFolder() + QStringLiteral("/Skins/")
+               + readSetting(m_platform.settings, SettingKeys::Skin);
     if (!runSkinLoader())
         return;
 
     NewGame(m_scene, m_kriel, m_platform.random);
-    if (m_frmOps.NotifySetting == QLatin1String("1"))
+    if (isOn(m_frmOps.NotifySetting))
         ShowNotifier(m_scene);
 
     refresh();
@@ -158,8 +155,8 @@ void frmMain::Unload()
         return;
 
     const QPointF edges = position();
-    m_platform.settings.write(Config, QStringLiteral("WinX"), numberText(float(edges.x())));
-    m_platform.settings.write(Config, QStringLiteral("WinY"), numberText(float(edges.y())));
+    writeSetting(m_platform.settings, SettingKeys::WinX, numberText(float(edges.x())));
+    writeSetting(m_platform.settings, SettingKeys::WinY, numberText(float(edges.y())));
 
     m_loaded = false;
     Timer1->stop();
@@ -200,7 +197,7 @@ int frmMain::tickIntervalMs() const
 
 void frmMain::playSound(const char* fileName)
 {
-    if (m_frmOps.SoundsSetting == QLatin1String("1"))
+    if (isOn(m_frmOps.SoundsSetting))
         m_platform.sound.play(m_platform.facts.programFolder() + '/' + QLatin1String(fileName));
 }
 
@@ -310,7 +307,7 @@ void frmMain::Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition)
 void frmMain::Form_Resize()
 {
     HandlerScope scope(*this);
-    if (m_widget && m_frmOps.OnTopSetting == QLatin1String("1"))
+    if (m_widget && isOn(m_frmOps.OnTopSetting))
         keepOnTop(m_widget);
 }
 

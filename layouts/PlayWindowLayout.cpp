@@ -1,5 +1,7 @@
 #include "PlayWindowLayout.h"
 
+#include "layouts/Pictures.h"
+
 PlayWindowScene playWindowLayout()
 {
     constexpr Color darkGrey = Color::fromRgb(64, 64, 64);
@@ -10,8 +12,10 @@ PlayWindowScene playWindowLayout()
     scene.width = 7200;
     scene.height = 5790;
     scene.backColor = white;
+    scene.picture = playWindowPlaceholder();
 
     scene.shpfood.bounds = {4680, 3960, 240, 240};
+    scene.shpfood.picture = layoutFoodPicture();
 
     Shape head;
     head.bounds = {3840, 3960, 225, 225};

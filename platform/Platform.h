@@ -6,6 +6,7 @@
 #include "ProgramFacts.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
+#include "Shell.h"
 #include "SoundPlayer.h"
 #include "TickTimer.h"
 
@@ -20,4 +21,5 @@ struct Platform {
     ProgramEnd& end;
     TimerFactory& timers;
     OpenWindows& windows;
+    Shell& shell;
 };

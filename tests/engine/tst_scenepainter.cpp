@@ -17,6 +17,7 @@ PlayWindowScene sceneWithHead(ShapeCode code, BorderStyle style, int height = 12
     scene.width = 40 * 15;
     scene.height = 40 * 15;
     scene.backColor = Color::fromRgb(qRed(Background), qGreen(Background), qBlue(Background));
+    scene.picture = QImage();
     scene.shprect.visible = false;
     scene.shpZip.visible = false;
     scene.lblfoodcount.caption.clear();

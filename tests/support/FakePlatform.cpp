@@ -1,5 +1,7 @@
 #include "FakePlatform.h"
 
+#include <QUrl>
+
 #include <algorithm>
 
 static QString keyPath(const QString& section, const QString& key)
@@ -46,6 +48,12 @@ QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& t
     QString answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+bool RecordingShell::open(const QUrl& target)
+{
+    opened.append(target.toString());
+    return true;
 }
 
 float SeededRandom::next()
@@ -123,5 +131,5 @@ int ManualTimers::interval() const
 
 FakePlatform::FakePlatform()
     : windows([this] { ++quits; })
-    , platform{settings, sound, dialogs, random, facts, end, timers, windows}
+    , platform{settings, sound, dialogs, random, facts, end, timers, windows, shell}
 {}

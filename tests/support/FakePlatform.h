@@ -89,6 +89,13 @@ public:
     int calls = 0;
 };
 
+class RecordingShell final : public Shell {
+public:
+    bool open(const QUrl& target) override;
+
+    QStringList opened;
+};
+
 // Timers that tick only when a test says so.
 class ManualTimers final : public TimerFactory {
 public:
@@ -116,6 +123,7 @@ struct FakePlatform {
     FixedFacts facts;
     RecordingEnd end;
     ManualTimers timers;
+    RecordingShell shell;
     int quits = 0;
     OpenWindows windows;
     Platform platform;

@@ -1,0 +1,90 @@
+#include "Form.h"
+
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+Form::Form(Platform& platform, DialogLayout layout)
+    : m_platform(platform)
+    , m_layout(std::move(layout))
+{}
+
+Form::~Form()
+{
+    delete m_window;
+}
+
+void Form::Show()
+{
+    if (!m_window) {
+        m_window = new FormWindow(*this, m_layout.caption);
+        m_controls = buildControls(*m_window, m_layout, m_platform.facts.twipsPerPixelX(),
+                                   m_platform.facts.twipsPerPixelY());
+        m_platform.windows.loaded();
+        connectControls();
+        Form_Load();
+        if (!m_window)
+            return;
+
+        const QList<QRect> screens = m_platform.facts.screenAreas();
+        if (!screens.isEmpty()) {
+            QRect placed(QPoint(), m_window->size());
+            placed.moveCenter(screens.front().center());
+            m_window->move(placed.topLeft());
+        }
+        if (QWidget* first = firstFocus(m_layout, m_controls))
+            first->setFocus();
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Form::Unload()
+{
+    if (!m_window)
+        return;
+    Form_Unload();
+    QWidget* window = m_window;
+    m_window = nullptr;
+    m_controls.clear();
+    // The window may be unloading from one of its own controls' handlers.
+    window->hide();
+    window->deleteLater();
+    m_platform.windows.unloaded();
+}
+
+FormWindow::FormWindow(Form& form, const QString& caption)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , m_form(form)
+{
+    setWindowTitle(caption);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_form.Unload();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+        focused->click();
+        return;
+    }
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        if (button->isDefault() && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+}

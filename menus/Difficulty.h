@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// A difficulty fixes the game's pace and what a piece of food is worth. Its name is also what the
+// store keeps and what the game-over dialog shows.
+struct Difficulty {
+    const char* name;
+    const char* TickInterval;  // milliseconds, as the play window takes it
+    qint32 PointsPerFood;
+    const char* option;  // the start menu's option button
+};
+
+inline constexpr std::array<Difficulty, 3> Difficulties{{
+    {"Easy", "135", 4, "Option1"},
+    {"Medium", "100", 6, "Option2"},
+    {"Hard", "65", 8, "Option3"},
+}};
+
+// The difficulty of that exact name; none for any other text.
+inline std::optional<Difficulty> difficultyNamed(const QString& name)
+{
+    for (const Difficulty& d : Difficulties)
+        if (name == QLatin1String(d.name))
+            return d;
+    return std::nullopt;
+}

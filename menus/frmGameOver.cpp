@@ -1,0 +1,55 @@
+#include "frmGameOver.h"
+
+#include "engine/frmMain.h"
+#include "menus/HighScoreRecord.h"
+#include "menus/SettingKeys.h"
+#include "menus/Windows.h"
+#include "menus/frmOps.h"
+#include "platform/Platform.h"
+
+#include <QPushButton>
+
+frmGameOver::frmGameOver(Platform& platform, Windows& windows)
+    : Form(platform, gameOverLayout())
+    , m_windows(windows)
+{}
+
+void frmGameOver::connectControls()
+{
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this,
+            &frmGameOver::Command2_Click);
+    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this,
+            &frmGameOver::Command3_Click);
+}
+
+void frmGameOver::Form_Load()
+{
+    const qint16 finalScore = m_windows.main->FinalScore;
+    const frmOps& menu = *m_windows.ops;
+    setCaption(control("lblScore"), QString::number(finalScore));
+    setCaption(control("lblDiff"), menu.DifficultyName);
+
+    if (isNewRecord(storedScore(m_platform.settings), finalScore)) {
+        control("Command3")->setVisible(true);
+        window()->setWindowTitle(QStringLiteral("Kriel - New High Score!!"));
+        if (isOn(menu.SoundsSetting))
+            m_platform.sound.play(m_platform.facts.programFolder()
+                                  + QStringLiteral("/hiscore.WAV"));
+    }
+}
+
+void frmGameOver::Command2_Click()
+{
+    Unload();
+    m_windows.ops->Show();
+}
+
+void frmGameOver::Command3_Click()
+{
+    const QString name = m_platform.dialogs.input(
+        window(), QStringLiteral("Please enter your name."), QStringLiteral("High Score"));
+    writeRecord(m_platform.settings, storableName(name), captionOf(control("lblScore")),
+                m_windows.ops->DifficultyName);
+    Unload();
+    m_windows.ops->Show();
+}

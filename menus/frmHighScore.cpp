@@ -1,0 +1,31 @@
+#include "frmHighScore.h"
+
+#include "menus/HighScoreRecord.h"
+#include "menus/Windows.h"
+#include "menus/frmOps.h"
+#include "platform/Platform.h"
+
+#include <QPushButton>
+
+frmHighScore::frmHighScore(Platform& platform, Windows& windows)
+    : Form(platform, highScoreLayout())
+    , m_windows(windows)
+{}
+
+void frmHighScore::connectControls()
+{
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
+        Unload();
+        m_windows.ops->Show();
+    });
+}
+
+void frmHighScore::Form_Load()
+{
+    const ShownRecord record = recordToShow(m_platform.settings);
+    setCaption(control("lblScore"), record.score);
+    setCaption(control("lblName"), record.name);
+    setCaption(control("lblLevel"), record.level);
+    if (record.foodEaten)
+        setCaption(control("lblfoodeat"), *record.foodEaten);
+}

@@ -1,0 +1,81 @@
+#include "frmOps.h"
+
+#include "engine/frmMain.h"
+#include "menus/Difficulty.h"
+#include "menus/SettingKeys.h"
+#include "menus/Windows.h"
+#include "menus/frmHighScore.h"
+#include "menus/frmOptions.h"
+#include "platform/Platform.h"
+#include "skins/frmSkin.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace SettingKeys;
+
+frmOps::frmOps(Platform& platform, Windows& windows)
+    : Form(platform, startMenuLayout())
+    , m_windows(windows)
+{}
+
+void frmOps::connectControls()
+{
+    for (const Difficulty& d : Difficulties)
+        connect(control<QRadioButton>(QLatin1String(d.option)), &QRadioButton::clicked, this,
+                [this, name = d.name] { Option_Click(name); });
+    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
+            [this] { m_windows.skin->Show(); });
+    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this,
+            [this] { m_windows.highScore->Show(); });
+    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this,
+            [this] { m_windows.options->Show(); });
+    connect(control<QPushButton>("Command4"), &QPushButton::clicked, this, &frmOps::Command4_Click);
+    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &frmOps::Command5_Click);
+}
+
+void frmOps::Form_Load()
+{
+    const SettingsStore& store = m_platform.settings;
+    LastDifficulty = readSetting(store, LastDiff);
+    SoundsSetting = readSetting(store, Sounds);
+    OnTopSetting = readSetting(store, OnTop);
+    NotifySetting = readSetting(store, Notify);
+
+    if (const std::optional<Difficulty> last = difficultyNamed(LastDifficulty))
+        control<QRadioButton>(QLatin1String(last->option))->setChecked(true);
+}
+
+void frmOps::Form_Unload()
+{
+    if (PlayStarted != 1)
+        m_platform.end.endNow();
+}
+
+void frmOps::Option_Click(const char* difficulty)
+{
+    writeSetting(m_platform.settings, LastDiff, QLatin1String(difficulty));
+}
+
+void frmOps::Command4_Click()
+{
+    frmMain& play = *m_windows.main;
+    for (const Difficulty& d : Difficulties) {
+        if (control<QRadioButton>(QLatin1String(d.option))->isChecked()) {
+            DifficultyName = QLatin1String(d.name);
+            play.TickInterval = QLatin1String(d.TickInterval);
+            PointsPerFood = d.PointsPerFood;
+            break;
+        }
+    }
+    PlayStarted = 1;
+    Unload();
+    play.Unload();
+    play.Show();
+    play.GameOver = 0;
+}
+
+void frmOps::Command5_Click()
+{
+    m_platform.end.endNow();
+}

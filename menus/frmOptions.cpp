@@ -1,0 +1,103 @@
+#include "frmOptions.h"
+
+#include "menus/HighScoreRecord.h"
+#include "menus/SettingKeys.h"
+#include "menus/Shellx.h"
+#include "menus/Windows.h"
+#include "menus/frmOps.h"
+#include "platform/Platform.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+using namespace SettingKeys;
+
+namespace {
+
+QString onOff(const QCheckBox* box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+}  // namespace
+
+frmOptions::frmOptions(Platform& platform, Windows& windows)
+    : Form(platform, settingsLayout())
+    , m_windows(windows)
+{}
+
+void frmOptions::connectControls()
+{
+    const auto onClick = [this](const char* name, auto handler) {
+        connect(control<QPushButton>(QLatin1String(name)), &QPushButton::clicked, this, handler);
+    };
+    onClick("Command1", [this] { Command1_Click(); });
+    onClick("Command2", [this] { openDocument("readme.htm"); });
+    onClick("Command3", [this] { openDocument("skinning.htm"); });
+    onClick("Command4", [this] { Command4_Click(); });
+    onClick("Command5", [this] { Command5_Click(); });
+    onClick("Command6", [this] { backToMenu(); });
+}
+
+void frmOptions::Form_Load()
+{
+    const ProgramVersion version = ProgramFacts::version();
+    window()->setWindowTitle(QStringLiteral("Kriel - Settings - [Version %1.%2.%3]")
+                                 .arg(version.major)
+                                 .arg(version.minor)
+                                 .arg(version.revision));
+    const frmOps& menu = *m_windows.ops;
+    control<QCheckBox>("Check1")->setChecked(isOn(menu.SoundsSetting));
+    control<QCheckBox>("Check2")->setChecked(isOn(menu.OnTopSetting));
+    control<QCheckBox>("Check3")->setChecked(isOn(menu.NotifySetting));
+}
+
+void frmOptions::Command1_Click()
+{
+    clearRecord(m_platform.settings);
+    m_platform.dialogs.message(window(), QStringLiteral("High Scores Cleared."),
+                               QStringLiteral("Clear High Scores"));
+}
+
+void frmOptions::Command4_Click()
+{
+    SettingsStore& store = m_platform.settings;
+    writeSetting(store, LastDiff, QStringLiteral("Medium"));
+    writeSetting(store, Skin, QStringLiteral("Default"));
+    writeSetting(store, Sounds, QStringLiteral("1"));
+    writeSetting(store, OnTop, QStringLiteral("1"));
+    writeSetting(store, Notify, QStringLiteral("1"));
+    writeSetting(store, Trans, QStringLiteral("0"));
+    writeSetting(store, TransLevel, QStringLiteral("255"));
+    writeSetting(store, WinX, QStringLiteral("200"));
+    writeSetting(store, WinY, QStringLiteral("200"));
+    m_platform.dialogs.message(window(), QStringLiteral("All settings have returned to default."),
+                               QStringLiteral("Reset"));
+}
+
+void frmOptions::Command5_Click()
+{
+    SettingsStore& store = m_platform.settings;
+    const QCheckBox* onTop = control<QCheckBox>("Check2");
+    writeSetting(store, Sounds, onOff(control<QCheckBox>("Check1")));
+    writeSetting(store, OnTop, onOff(onTop));
+    writeSetting(store, Notify, onOff(control<QCheckBox>("Check3")));
+
+    frmOps& menu = *m_windows.ops;
+    menu.SoundsSetting = readSetting(store, Sounds);
+    menu.NotifySetting = readSetting(store, Notify);
+    menu.OnTopSetting = onOff(onTop);
+    backToMenu();
+}
+
+void frmOptions::openDocument(const char* fileName)
+{
+    OpenDocument(m_platform.shell,
+                 m_platform.facts.programFolder() + '/' + QLatin1String(fileName));
+}
+
+void frmOptions::backToMenu()
+{
+    Unload();
+    m_windows.ops->Show();
+}

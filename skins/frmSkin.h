@@ -1,0 +1,33 @@
+#pragma once
+
+#include "layouts/Form.h"
+
+// The skin selector: lists the folders of Skins beside the program, shows the Info of the one
+// selected, and stores the chosen folder's name as the skin of the next game.
+class frmSkin final : public Form {
+    Q_OBJECT
+public:
+    explicit frmSkin(Platform& platform);
+
+    // One value of the selected skin's config.ini; "" with nothing selected.
+    QString LoadSkin(const QString& Header, const QString& Variable) const;
+
+    // The web address of the skin selected last; kept from one opening to the next.
+    const QString& skinWebSite() const { return SkinWebSite; }
+
+private:
+    void connectControls() override;
+    void Form_Load() override;
+
+    void FillSkinList(const QString& skinsFolder);
+    void List1_Click();
+    void Command1_Click();  // Apply
+    void websitetext_Click();
+    QString selectedSkin() const;
+
+    QString SkinWebSite;
+};
+
+// Only web addresses are opened for a skin: a skin may come from anyone, and any other address
+// (a local program, a file) must not be started from it.
+bool isWebAddress(const QString& address);
