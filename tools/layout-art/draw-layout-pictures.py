@@ -16,21 +16,26 @@ Writes, into layouts/pictures/ (or the folder given on the command line):
   food.gif
       16 x 16 GIF89a with a transparent background: a black X.
 
-Every byte is produced here with the Python standard library alone (PNG, BMP
-and GIF are encoded by hand), so two runs give identical files.
+Every byte is produced with the Python standard library alone (PNG, BMP and
+GIF are encoded by hand, in tools/art/picturekit.py), so two runs give
+identical files.
 
-Shapes are signed distance functions: a shape is a function that gives, for a
-point, its distance to the shape's edge (negative inside).  Edges that lie on
-pixel boundaries come out hard; curved edges get one pixel of smoothing.
+Shapes are signed distance functions.  Edges that lie on pixel boundaries come
+out hard; curved edges get one pixel of smoothing.
 
 Usage: draw-layout-pictures.py [FOLDER]   (default: layouts/pictures)
 """
 
 import math
 import os
-import struct
 import sys
-import zlib
+
+sys.dont_write_bytecode = True      # keep the source tree free of caches
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
+from picturekit import (AlphaCanvas, StrokeFont, arc, bevel, circle, clamp, ellipse,  # noqa: E402
+                        grown, intersect, lit, mix, output_folder, pixel_rows, polygon,
+                        rbox, shifted, smooth_union, star, strokes, subtract, union,
+                        write_bmp, write_gif, write_png)
 
 # ----------------------------------------------------------------- palette --
 # Shared with the Default skin, so that the icon sits well beside it.
@@ -48,332 +53,6 @@ RED = (222, 44, 52)
 RED_LIGHT = (250, 120, 104)
 RED_DARK = (140, 22, 36)
 PINK = (255, 214, 200)
-
-
-def clamp(v, lo=0.0, hi=1.0):
-    return lo if v < lo else hi if v > hi else v
-
-
-def mix(a, b, t):
-    return tuple(a[i] + (b[i] - a[i]) * t for i in range(3))
-
-
-# ------------------------------------------------------ distance functions --
-
-def rbox(x0, y0, x1, y1, r=0.0):
-    """Rounded rectangle covering [x0, x1) x [y0, y1) in pixel edges."""
-    cx, cy = (x0 + x1) / 2.0, (y0 + y1) / 2.0
-    hx, hy = (x1 - x0) / 2.0, (y1 - y0) / 2.0
-
-    def f(x, y):
-        qx = abs(x - cx) - hx + r
-        qy = abs(y - cy) - hy + r
-        return math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0) - r
-    f.box = (x0, y0, x1, y1)
-    return f
-
-
-def circle(cx, cy, r):
-    def f(x, y):
-        return math.hypot(x - cx, y - cy) - r
-    f.box = (cx - r, cy - r, cx + r, cy + r)
-    return f
-
-
-def ellipse(cx, cy, rx, ry):
-    """An ellipse; the distance is exact enough near the edge for smoothing."""
-    def f(x, y):
-        nx, ny = (x - cx) / rx, (y - cy) / ry
-        k = math.hypot(nx, ny)
-        if k == 0.0:
-            return -min(rx, ry)
-        # first-order distance: value over gradient length
-        gx, gy = nx / (rx * k), ny / (ry * k)
-        return (k - 1.0) / (math.hypot(gx, gy) or 1.0)
-    f.box = (cx - rx, cy - ry, cx + rx, cy + ry)
-    return f
-
-
-def seg_dist(x, y, ax, ay, bx, by):
-    dx, dy = bx - ax, by - ay
-    ll = dx * dx + dy * dy
-    t = 0.0 if ll == 0 else clamp(((x - ax) * dx + (y - ay) * dy) / ll)
-    return math.hypot(x - ax - t * dx, y - ay - t * dy)
-
-
-def strokes(lines, width):
-    """Round-capped strokes along polylines [[(x, y), ...], ...]."""
-    segs = []
-    for pl in lines:
-        for a, b in zip(pl, pl[1:]):
-            segs.append((a[0], a[1], b[0], b[1]))
-    half = width / 2.0
-
-    def f(x, y):
-        return min(seg_dist(x, y, *s) for s in segs) - half
-    xs = [p for s in segs for p in (s[0], s[2])]
-    ys = [p for s in segs for p in (s[1], s[3])]
-    f.box = (min(xs) - half, min(ys) - half, max(xs) + half, max(ys) + half)
-    return f
-
-
-def polygon(pts):
-    n = len(pts)
-
-    def f(x, y):
-        d = min(seg_dist(x, y, *pts[i], *pts[(i + 1) % n]) for i in range(n))
-        inside = False
-        for i in range(n):
-            (ax, ay), (bx, by) = pts[i], pts[(i + 1) % n]
-            if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
-                inside = not inside
-        return -d if inside else d
-    f.box = (min(p[0] for p in pts), min(p[1] for p in pts),
-             max(p[0] for p in pts), max(p[1] for p in pts))
-    return f
-
-
-def union(*fs):
-    def f(x, y):
-        return min(g(x, y) for g in fs)
-    f.box = (min(g.box[0] for g in fs), min(g.box[1] for g in fs),
-             max(g.box[2] for g in fs), max(g.box[3] for g in fs))
-    return f
-
-
-def smooth_union(a, b, k):
-    def f(x, y):
-        da, db = a(x, y), b(x, y)
-        h = max(k - abs(da - db), 0.0) / k
-        return min(da, db) - h * h * k * 0.25
-    f.box = union(a, b).box
-    return f
-
-
-def subtract(a, b):
-    def f(x, y):
-        return max(a(x, y), -b(x, y))
-    f.box = a.box
-    return f
-
-
-def intersect(a, b):
-    def f(x, y):
-        return max(a(x, y), b(x, y))
-    f.box = (max(a.box[0], b.box[0]), max(a.box[1], b.box[1]),
-             min(a.box[2], b.box[2]), min(a.box[3], b.box[3]))
-    return f
-
-
-def grown(g, by):
-    def f(x, y):
-        return g(x, y) - by
-    f.box = (g.box[0] - by, g.box[1] - by, g.box[2] + by, g.box[3] + by)
-    return f
-
-
-def shifted(g, dx, dy):
-    def f(x, y):
-        return g(x - dx, y - dy)
-    f.box = (g.box[0] + dx, g.box[1] + dy, g.box[2] + dx, g.box[3] + dy)
-    return f
-
-
-def normal(f, x, y):
-    e = 0.5
-    nx = f(x + e, y) - f(x - e, y)
-    ny = f(x, y + e) - f(x, y - e)
-    n = math.hypot(nx, ny) or 1.0
-    return nx / n, ny / n
-
-
-# Light falls from the upper left.
-LX, LY = -0.55, -0.835
-
-
-def lit(f, x, y):
-    """How much the outward normal at (x, y) faces the light, -1 to 1."""
-    nx, ny = normal(f, x, y)
-    return nx * LX + ny * LY
-
-
-# ------------------------------------------------------------------ canvas --
-
-class Canvas:
-    """RGBA pixels, straight (not premultiplied) alpha, 'over' compositing."""
-
-    def __init__(self, w, h, fill=(0, 0, 0, 0)):
-        self.w, self.h = w, h
-        if len(fill) == 3:
-            fill = tuple(fill) + (1.0,)
-        self.px = [list(fill) for _ in range(w * h)]
-
-    def blend(self, x, y, c, a):
-        if a <= 0.0:
-            return
-        p = self.px[y * self.w + x]
-        da = p[3]
-        oa = a + da * (1.0 - a)
-        if oa <= 0.0:
-            return
-        k = da * (1.0 - a)
-        for i in range(3):
-            p[i] = (c[i] * a + p[i] * k) / oa
-        p[3] = oa
-
-    def paint(self, f, colour, alpha=1.0):
-        """Blends `colour` over the pixels inside f, with smooth edges.
-
-        `colour` is an RGB triple or a function (x, y, d) -> RGB or RGBA."""
-        x0, y0, x1, y1 = f.box
-        x0 = max(0, int(math.floor(x0 - 2)))
-        y0 = max(0, int(math.floor(y0 - 2)))
-        x1 = min(self.w, int(math.ceil(x1 + 2)))
-        y1 = min(self.h, int(math.ceil(y1 + 2)))
-        fn = colour if callable(colour) else None
-        for y in range(y0, y1):
-            cy = y + 0.5
-            for x in range(x0, x1):
-                cx = x + 0.5
-                d = f(cx, cy)
-                a = 0.5 - d
-                if a <= 0.0:
-                    continue
-                if a > 1.0:
-                    a = 1.0
-                c = fn(cx, cy, d) if fn else colour
-                if c is None:
-                    continue
-                a *= alpha
-                if len(c) == 4:
-                    a *= c[3]
-                self.blend(x, y, c, a)
-
-    def put(self, x, y, c):
-        self.px[y * self.w + x] = [c[0], c[1], c[2], 1.0]
-
-    def rgba(self, x, y):
-        p = self.px[y * self.w + x]
-        a = int(clamp(round(p[3] * 255), 0, 255))
-        if a == 0:
-            return (0, 0, 0, 0)
-        return tuple(int(clamp(round(v), 0, 255)) for v in p[:3]) + (a,)
-
-    def rgb(self, x, y):
-        return self.rgba(x, y)[:3]
-
-
-# ------------------------------------------------------------------ writers --
-
-def write_png(path, cv):
-    raw = bytearray()
-    for y in range(cv.h):
-        raw += b'\0'
-        for x in range(cv.w):
-            raw += bytes(cv.rgba(x, y))
-
-    def chunk(kind, data):
-        c = struct.pack('>I', len(data)) + kind + data
-        return c + struct.pack('>I', zlib.crc32(kind + data) & 0xffffffff)
-    png = b'\x89PNG\r\n\x1a\n'
-    png += chunk(b'IHDR', struct.pack('>IIBBBBB', cv.w, cv.h, 8, 6, 0, 0, 0))
-    png += chunk(b'IDAT', zlib.compress(bytes(raw), 9))
-    png += chunk(b'IEND', b'')
-    with open(path, 'wb') as fh:
-        fh.write(png)
-
-
-def write_bmp(path, cv):
-    """24 bits per pixel, BI_RGB, bottom-up rows padded to four bytes."""
-    row_size = (cv.w * 3 + 3) & ~3
-    image_size = row_size * cv.h
-    header = struct.pack('<2sIHHI', b'BM', 14 + 40 + image_size, 0, 0, 14 + 40)
-    info = struct.pack('<IiiHHIIiiII', 40, cv.w, cv.h, 1, 24, 0, image_size, 2835, 2835, 0, 0)
-    data = bytearray()
-    for y in range(cv.h - 1, -1, -1):
-        row = bytearray()
-        for x in range(cv.w):
-            r, g, b = cv.rgb(x, y)
-            row += bytes((b, g, r))
-        row += b'\0' * (row_size - len(row))
-        data += row
-    with open(path, 'wb') as fh:
-        fh.write(header + info + data)
-
-
-def lzw_gif(indices, min_code_size):
-    """The LZW-compressed image data of a GIF, already cut into sub-blocks."""
-    clear = 1 << min_code_size
-    end = clear + 1
-    out = bytearray()
-    acc = 0
-    nbits = 0
-
-    def emit(code, size):
-        nonlocal acc, nbits
-        acc |= code << nbits
-        nbits += size
-        while nbits >= 8:
-            out.append(acc & 0xff)
-            acc >>= 8
-            nbits -= 8
-
-    size = min_code_size + 1
-    table = {(i,): i for i in range(clear)}
-    next_code = end + 1
-    emit(clear, size)
-    run = ()
-    for v in indices:
-        cand = run + (v,)
-        if cand in table:
-            run = cand
-            continue
-        emit(table[run], size)
-        if next_code < 4096:
-            table[cand] = next_code
-            next_code += 1
-            if next_code > (1 << size) and size < 12:
-                size += 1
-        else:
-            emit(clear, size)
-            size = min_code_size + 1
-            table = {(i,): i for i in range(clear)}
-            next_code = end + 1
-        run = (v,)
-    if run:
-        emit(table[run], size)
-    emit(end, size)
-    if nbits:
-        out.append(acc & 0xff)
-    blocks = bytearray([min_code_size])
-    for i in range(0, len(out), 255):
-        part = out[i:i + 255]
-        blocks += bytes([len(part)]) + part
-    blocks += b'\0'
-    return bytes(blocks)
-
-
-def write_gif(path, rows, colours):
-    """rows: strings; '.' is transparent, other characters index `colours`.
-
-    A GIF89a with a four-entry global palette, entry 0 transparent."""
-    keys = [ch for ch in colours]
-    palette = [(255, 255, 255)] + [colours[k] for k in keys]
-    while len(palette) < 4:
-        palette.append((0, 0, 0))
-    index = {'.': 0}
-    for i, k in enumerate(keys):
-        index[k] = i + 1
-    h, w = len(rows), len(rows[0])
-    pixels = [index[ch] for row in rows for ch in row]
-    gif = b'GIF89a' + struct.pack('<HHBBB', w, h, 0x80 | 0x01, 0, 0)  # 4 colours
-    gif += b''.join(bytes(c) for c in palette)
-    gif += b'\x21\xf9\x04' + struct.pack('<BHB', 0x01, 0, 0) + b'\0'  # transparent index 0
-    gif += b'\x2c' + struct.pack('<HHHHB', 0, 0, w, h, 0)
-    gif += lzw_gif(pixels, 2)
-    gif += b'\x3b'
-    with open(path, 'wb') as fh:
-        fh.write(gif)
 
 
 # -------------------------------------------------------------------- icon --
@@ -413,16 +92,6 @@ ICON16_COLOURS = {
 }
 
 
-def icon16():
-    cv = Canvas(16, 16)
-    for y, line in enumerate(ICON16):
-        assert len(line) == 16, line
-        for x, ch in enumerate(line):
-            if ch != '.':
-                cv.put(x, y, ICON16_COLOURS[ch])
-    return cv
-
-
 # The larger icons share one drawing; these are their measurements, in
 # pixel edges so that every straight edge falls on the pixel grid.
 ICON_GEOMETRY = {
@@ -454,7 +123,7 @@ ICON_GEOMETRY = {
 def icon(size):
     """The 32 and 48 pixel icons, drawn from shapes on the pixel grid."""
     g = ICON_GEOMETRY[size]
-    cv = Canvas(size, size)
+    cv = AlphaCanvas(size, size)
     cw = g['cable']
     outline = g['outline']
 
@@ -497,12 +166,7 @@ def icon(size):
 
     def pad_colour(x, y, d):
         c = mix(TEAL, TEAL_DARK, clamp((y - top) / (bottom - top)))
-        depth = -d
-        if depth < edge:
-            k = lit(pad, x, y)
-            w = 1.0 - depth / edge
-            c = mix(c, TEAL_LIGHT, clamp(k) * w) if k > 0 else mix(c, RIM, clamp(-k) * w * 0.5)
-        return c
+        return bevel(c, pad, x, y, -d, edge, (TEAL_LIGHT, 1.0), (RIM, 0.5))
     cv.paint(pad, pad_colour)
 
     # The plug where the cable meets the pad.
@@ -527,17 +191,8 @@ def icon(size):
 
 
 # ------------------------------------------------------------------ letters --
-# Glyphs are polylines in units of the cap height (y down), with a width.
 
-def arc(cx, cy, rx, ry, a0, a1, n=24):
-    pts = []
-    for i in range(n + 1):
-        a = math.radians(a0 + (a1 - a0) * i / n)
-        pts.append((cx + rx * math.cos(a), cy + ry * math.sin(a)))
-    return pts
-
-
-GLYPHS = {
+FONT = StrokeFont({
     'H': (0.62, [[(0, 0), (0, 1)], [(0.62, 0), (0.62, 1)], [(0, 0.5), (0.62, 0.5)]]),
     'I': (0.0, [[(0, 0), (0, 1)]]),
     'G': (0.78, [arc(0.42, 0.5, 0.42, 0.5, -40, -360, 32) + [(0.80, 0.56), (0.46, 0.56)]]),
@@ -547,29 +202,7 @@ GLYPHS = {
     'R': (0.60, [[(0, 1), (0, 0), (0.32, 0)] + arc(0.32, 0.26, 0.26, 0.26, -90, 90)
                  + [(0.32, 0.52), (0, 0.52)], [(0.30, 0.52), (0.62, 1)]]),
     'E': (0.52, [[(0.52, 0), (0, 0), (0, 1), (0.52, 1)], [(0, 0.5), (0.44, 0.5)]]),
-}
-
-
-def text_lines(text, x, y, cap, stroke, gap):
-    lines = []
-    pen = x + stroke / 2.0
-    for ch in text:
-        if ch == ' ':
-            pen += cap * 0.5
-            continue
-        w, pls = GLYPHS[ch]
-        for pl in pls:
-            lines.append([(pen + px * cap, y + stroke / 2.0 + py * (cap - stroke)) for px, py in pl])
-        pen += w * cap + gap * cap + stroke
-    return lines
-
-
-def text_shape(text, cx, y, cap, stroke, gap=0.24):
-    """A distance function for `text` centred on cx, its cap line at y."""
-    lines = text_lines(text, 0, y, cap, stroke, gap)
-    f0 = strokes(lines, stroke)
-    width = f0.box[2] - f0.box[0]
-    return shifted(f0, cx - width / 2.0 - f0.box[0], 0)
+})
 
 
 # ------------------------------------------------------------------- medal --
@@ -623,7 +256,7 @@ def stripe_colour(u):
 
 
 def draw_medal():
-    cv = Canvas(MW, MW, NAVY)
+    cv = AlphaCanvas(MW, MW, NAVY)
 
     # Background: a dark blue field with a soft glow behind the medal.
     for y in range(MW):
@@ -643,10 +276,10 @@ def draw_medal():
 
     # Sparkles.
     for sx, sy, sr in ((30, 196, 5.0), (206, 186, 6.0), (196, 62, 4.0), (36, 70, 3.5), (214, 120, 3.0)):
-        star = polygon([(sx, sy - sr), (sx + sr * 0.22, sy - sr * 0.22), (sx + sr, sy),
-                        (sx + sr * 0.22, sy + sr * 0.22), (sx, sy + sr), (sx - sr * 0.22, sy + sr * 0.22),
-                        (sx - sr, sy), (sx - sr * 0.22, sy - sr * 0.22)])
-        cv.paint(star, (214, 226, 255), 0.75)
+        sparkle = polygon([(sx, sy - sr), (sx + sr * 0.22, sy - sr * 0.22), (sx + sr, sy),
+                            (sx + sr * 0.22, sy + sr * 0.22), (sx, sy + sr), (sx - sr * 0.22, sy + sr * 0.22),
+                            (sx - sr, sy), (sx - sr * 0.22, sy - sr * 0.22)])
+        cv.paint(sparkle, (214, 226, 255), 0.75)
 
     # The ribbon: two striped straps meeting behind the clasp.
     ring_y = MCY - MR - 10          # centre of the ring above the medal
@@ -682,12 +315,9 @@ def draw_medal():
 
     def gold_shape(shape, depth_px=3.0):
         def f(x, y, d):
-            s = lit(shape, x, y)
             depth = -d
             c = mix(GOLD, GOLD_MID, clamp((y - shape.box[1]) / max(1.0, shape.box[3] - shape.box[1])))
-            if depth < depth_px:
-                k = 1.0 - depth / depth_px
-                c = mix(c, GOLD_LIGHT, clamp(s) * k) if s > 0 else mix(c, GOLD_DARK, clamp(-s) * k)
+            c = bevel(c, shape, x, y, depth, depth_px, (GOLD_LIGHT, 1.0), (GOLD_DARK, 1.0))
             if depth < 0.9:
                 c = mix(c, GOLD_DEEP, 0.6)
             return c
@@ -707,15 +337,14 @@ def draw_medal():
     cv.paint(shifted(rosette, 4, 5), (0, 0, 12), 0.5)
     cv.paint(shifted(grown(rosette, 2), 4, 5), (0, 0, 12), 0.2)
 
+    disc = circle(MCX, MCY, MR)        # the rosette, less its scallops, for lighting
+
     def disc_colour(x, y, d):
-        s = lit(circle(MCX, MCY, MR), x, y)
         depth = -d
         # a broad, soft sheen across the disc from the upper left
         t = clamp(((x - MCX) * 0.55 + (y - MCY) * 0.835) / (MR * 1.6) + 0.5)
         c = mix(GOLD_LIGHT, GOLD_DARK, t ** 1.3)
-        if depth < 5.0:
-            k = (1.0 - depth / 5.0) ** 1.3
-            c = mix(c, GOLD_LIGHT, clamp(s) * k * 0.8) if s > 0 else mix(c, GOLD_DEEP, clamp(-s) * k * 0.8)
+        c = bevel(c, disc, x, y, depth, 5.0, (GOLD_LIGHT, 0.8), (GOLD_DEEP, 0.8), power=1.3)
         if depth < 1.0:
             c = mix(c, GOLD_DEEP, 0.5)
         return c
@@ -736,11 +365,7 @@ def draw_medal():
         t = clamp(((x - MCX) * 0.55 + (y - MCY) * 0.835) / (field_r * 2.0) + 0.5)
         c = mix(GOLD_DARK, GOLD, clamp(t * 1.1 - 0.05))      # a sunken field: lit from below
         c = mix(c, GOLD_MID, 0.35)
-        if -d < 2.5:
-            s = lit(field, x, y)
-            k = 1.0 - (-d) / 2.5
-            c = mix(c, GOLD_DEEP, clamp(-s) * k * 0.7) if s < 0 else mix(c, GOLD_LIGHT, clamp(s) * k * 0.5)
-        return c
+        return bevel(c, field, x, y, -d, 2.5, (GOLD_LIGHT, 0.5), (GOLD_DEEP, 0.7))
     cv.paint(field, field_colour)
 
     # Beads around the rim.
@@ -754,22 +379,15 @@ def draw_medal():
     # The lettering, raised from the field: a dark shadow below right, a
     # light edge above left, the face in light gold.
     cap, stroke = 16.0, 3.4
-    high = text_shape('HIGH', MCX, MCY - 21.0, cap, stroke, 0.26)
-    score = text_shape('SCORE', MCX, MCY + 5.0, cap, stroke, 0.2)
+    high = FONT.centred('HIGH', MCX, MCY - 21.0, cap, stroke, 0.26, snap=False)
+    score = FONT.centred('SCORE', MCX, MCY + 5.0, cap, stroke, 0.2, snap=False)
     words = union(high, score)
     cv.paint(shifted(grown(words, 0.4), 1.2, 1.4), GOLD_DEEP, 0.85)
     cv.paint(shifted(words, -0.6, -0.6), GOLD_LIGHT, 0.9)
     cv.paint(words, lambda x, y, d: mix((255, 240, 190), GOLD_LIGHT, clamp((y - MCY + 22) / 44.0)))
 
     # A small star above and a rule below the words.
-    def star_shape(cx, cy, r):
-        pts = []
-        for i in range(10):
-            a = math.radians(-90 + i * 36)
-            rr = r if i % 2 == 0 else r * 0.42
-            pts.append((cx + math.cos(a) * rr, cy + math.sin(a) * rr))
-        return polygon(pts)
-    st = star_shape(MCX, MCY - 33.0, 6.5)
+    st = star(MCX, MCY - 33.0, 6.5, 6.5 * 0.42)
     cv.paint(shifted(st, 1.0, 1.2), GOLD_DEEP, 0.8)
     cv.paint(st, lambda x, y, d: mix((255, 240, 190), GOLD_LIGHT, 0.3))
     for side in (-1, 1):
@@ -794,7 +412,7 @@ GREEN_EDGE = (34, 104, 50)
 
 
 def draw_placeholder():
-    cv = Canvas(PW, PH, (255, 255, 255))
+    cv = AlphaCanvas(PW, PH, (255, 255, 255))
     blob = circle(228, 186, 110)
     for cx, cy, r in ((348, 118, 72), (392, 236, 50), (300, 296, 68), (128, 274, 56),
                       (106, 136, 64), (214, 78, 50)):
@@ -829,13 +447,10 @@ FOOD = [
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    default = os.path.join(here, '..', '..', 'layouts', 'pictures')
-    folder = os.path.normpath(sys.argv[1] if len(sys.argv) > 1 else default)
-    os.makedirs(folder, exist_ok=True)
-    write_png(os.path.join(folder, 'kriel-16.png'), icon16())
-    write_png(os.path.join(folder, 'kriel-32.png'), icon(32))
-    write_png(os.path.join(folder, 'kriel-48.png'), icon(48))
+    folder = output_folder(sys.argv[1:], 'layouts', 'pictures')
+    write_png(os.path.join(folder, 'kriel-16.png'), pixel_rows(ICON16, ICON16_COLOURS))
+    write_png(os.path.join(folder, 'kriel-32.png'), icon(32).rgba_rows())
+    write_png(os.path.join(folder, 'kriel-48.png'), icon(48).rgba_rows())
     write_bmp(os.path.join(folder, 'medal.bmp'), draw_medal())
     write_bmp(os.path.join(folder, 'placeholder.bmp'), draw_placeholder())
     write_gif(os.path.join(folder, 'food.gif'), FOOD, {'X': (0, 0, 0)})

@@ -3,27 +3,29 @@
 
 Writes data/Skins/Default/skin.bmp (480 x 388, 24-bit uncompressed) and
 data/Skins/Default/food.gif (16 x 16, transparent background).  The bitmap is
-written byte by byte here; the GIF is converted by ImageMagick's `convert` from
-a PNG this script draws.  Only the Python standard library is used.
+written byte by byte; the GIF is converted by ImageMagick's `convert` from a
+PNG drawn here.  Only the Python standard library is used; the shapes, the
+canvas and the file writers live in tools/art/picturekit.py.
 
-Everything is drawn from signed distance functions: a shape is a function that
-gives, for a point, its distance to the shape's edge (negative inside).  That
-gives smooth edges inside the body and a hard, fringe-free edge where the
-body meets the transparent key colour.
+Everything is drawn from signed distance functions, which gives smooth edges
+inside the body and a hard, fringe-free edge where the body meets the
+transparent key colour.
 
 Usage: draw-default-skin.py [SKIN_FOLDER]   (default: data/Skins/Default)
 
 The numbers below must agree with the skin's config.ini.
 """
 
-import configparser
 import math
 import os
-import struct
-import subprocess
 import sys
-import tempfile
-import zlib
+
+sys.dont_write_bytecode = True      # keep the source tree free of caches
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
+from picturekit import (Canvas, StrokeFont, arc, bevel, check_skin_config, circle, clamp,  # noqa: E402
+                        convert_to_gif, cut_to_key, lit, mix, output_folder, pixel_rows,
+                        polygon, rbox, shifted, smooth_subtract, smooth_union, strokes,
+                        subtract, union, write_bmp)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -57,185 +59,9 @@ CORAL = (206, 66, 62)
 LCD_BACK = (12, 22, 22)
 
 
-def clamp(v, lo=0.0, hi=1.0):
-    return lo if v < lo else hi if v > hi else v
-
-
-def mix(a, b, t):
-    return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t, a[2] + (b[2] - a[2]) * t)
-
-
-# ------------------------------------------------------ distance functions --
-
-def rbox(x0, y0, x1, y1, r):
-    """Rounded rectangle covering [x0, x1) x [y0, y1) in pixel edges."""
-    cx, cy = (x0 + x1) / 2.0, (y0 + y1) / 2.0
-    hx, hy = (x1 - x0) / 2.0, (y1 - y0) / 2.0
-
-    def f(x, y):
-        qx = abs(x - cx) - hx + r
-        qy = abs(y - cy) - hy + r
-        return math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0) - r
-    f.box = (x0, y0, x1, y1)
-    return f
-
-
-def circle(cx, cy, r):
-    def f(x, y):
-        return math.hypot(x - cx, y - cy) - r
-    f.box = (cx - r, cy - r, cx + r, cy + r)
-    return f
-
-
-def seg_dist(x, y, ax, ay, bx, by):
-    dx, dy = bx - ax, by - ay
-    ll = dx * dx + dy * dy
-    t = 0.0 if ll == 0 else clamp(((x - ax) * dx + (y - ay) * dy) / ll)
-    return math.hypot(x - ax - t * dx, y - ay - t * dy)
-
-
-def strokes(lines, width):
-    """Round-capped strokes along polylines [[(x, y), ...], ...]."""
-    segs = []
-    for pl in lines:
-        for a, b in zip(pl, pl[1:]):
-            segs.append((a[0], a[1], b[0], b[1]))
-    half = width / 2.0
-
-    def f(x, y):
-        return min(seg_dist(x, y, *s) for s in segs) - half
-    xs = [p for s in segs for p in (s[0], s[2])]
-    ys = [p for s in segs for p in (s[1], s[3])]
-    f.box = (min(xs) - half, min(ys) - half, max(xs) + half, max(ys) + half)
-    return f
-
-
-def polygon(pts):
-    """A filled polygon."""
-    n = len(pts)
-
-    def f(x, y):
-        d = min(seg_dist(x, y, *pts[i], *pts[(i + 1) % n]) for i in range(n))
-        inside = False
-        for i in range(n):
-            (ax, ay), (bx, by) = pts[i], pts[(i + 1) % n]
-            if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
-                inside = not inside
-        return -d if inside else d
-    xs = [p[0] for p in pts]
-    ys = [p[1] for p in pts]
-    f.box = (min(xs), min(ys), max(xs), max(ys))
-    return f
-
-
-def union(*fs):
-    def f(x, y):
-        return min(g(x, y) for g in fs)
-    f.box = (min(g.box[0] for g in fs), min(g.box[1] for g in fs),
-             max(g.box[2] for g in fs), max(g.box[3] for g in fs))
-    return f
-
-
-def smooth_union(a, b, k):
-    def f(x, y):
-        da, db = a(x, y), b(x, y)
-        h = max(k - abs(da - db), 0.0) / k
-        return min(da, db) - h * h * k * 0.25
-    f.box = union(a, b).box
-    return f
-
-
-def subtract(a, b):
-    def f(x, y):
-        return max(a(x, y), -b(x, y))
-    f.box = a.box
-    return f
-
-
-def shifted(g, dx, dy):
-    def f(x, y):
-        return g(x - dx, y - dy)
-    f.box = (g.box[0] + dx, g.box[1] + dy, g.box[2] + dx, g.box[3] + dy)
-    return f
-
-
-def normal(f, x, y):
-    e = 0.5
-    nx = f(x + e, y) - f(x - e, y)
-    ny = f(x, y + e) - f(x, y - e)
-    n = math.hypot(nx, ny) or 1.0
-    return nx / n, ny / n
-
-
-# Light falls from the upper left.
-LX, LY = -0.55, -0.835
-
-
-def lit(f, x, y):
-    """How much the outward normal at (x, y) faces the light, -1 to 1."""
-    nx, ny = normal(f, x, y)
-    return nx * LX + ny * LY
-
-
-# ------------------------------------------------------------------ canvas --
-
-class Canvas:
-    def __init__(self, w, h, fill):
-        self.w, self.h = w, h
-        self.px = [list(fill) for _ in range(w * h)]
-
-    def paint(self, f, colour, alpha=1.0, grow=0.0):
-        """Blends `colour` over the pixels inside f, with smooth edges.
-
-        `colour` is an RGB triple or a function (x, y, d) -> RGB or RGBA."""
-        x0, y0, x1, y1 = f.box
-        pad = 4 + grow
-        x0 = max(0, int(math.floor(x0 - pad)))
-        y0 = max(0, int(math.floor(y0 - pad)))
-        x1 = min(self.w, int(math.ceil(x1 + pad)))
-        y1 = min(self.h, int(math.ceil(y1 + pad)))
-        fn = colour if callable(colour) else None
-        for y in range(y0, y1):
-            cy = y + 0.5
-            row = y * self.w
-            for x in range(x0, x1):
-                cx = x + 0.5
-                d = f(cx, cy) - grow
-                a = 0.5 - d
-                if a <= 0.0:
-                    continue
-                if a > 1.0:
-                    a = 1.0
-                c = fn(cx, cy, d) if fn else colour
-                if c is None:
-                    continue
-                a *= alpha
-                if len(c) == 4:
-                    a *= c[3]
-                p = self.px[row + x]
-                p[0] += (c[0] - p[0]) * a
-                p[1] += (c[1] - p[1]) * a
-                p[2] += (c[2] - p[2]) * a
-
-    def bytes_rgb(self, y):
-        out = bytearray()
-        for p in self.px[y * self.w:(y + 1) * self.w]:
-            out += bytes(int(clamp(round(v), 0, 255)) for v in p)
-        return out
-
-
 # ------------------------------------------------------------------ letters --
-# Glyphs are polylines in units of the cap height (y down), with a width.
 
-def arc(cx, cy, rx, ry, a0, a1, n=24):
-    pts = []
-    for i in range(n + 1):
-        a = math.radians(a0 + (a1 - a0) * i / n)
-        pts.append((cx + rx * math.cos(a), cy + ry * math.sin(a)))
-    return pts
-
-
-GLYPHS = {
+FONT = StrokeFont({
     'K': (0.60, [[(0, 0), (0, 1)], [(0.60, 0), (0.02, 0.60)], [(0.22, 0.40), (0.62, 1)]]),
     'R': (0.60, [[(0, 1), (0, 0), (0.32, 0)] + arc(0.32, 0.26, 0.26, 0.26, -90, 90) + [(0.32, 0.52), (0, 0.52)],
                  [(0.30, 0.52), (0.62, 1)]]),
@@ -251,27 +77,7 @@ GLYPHS = {
     'Y': (0.64, [[(0, 0), (0.32, 0.52), (0.64, 0)], [(0.32, 0.52), (0.32, 1)]]),
     'P': (0.56, [[(0, 1), (0, 0), (0.30, 0)] + arc(0.30, 0.26, 0.26, 0.26, -90, 90) + [(0.30, 0.52), (0, 0.52)]]),
     'U': (0.62, [[(0, 0), (0, 0.69)] + arc(0.31, 0.69, 0.31, 0.31, 180, 0) + [(0.62, 0)]]),
-}
-
-
-def text_shape(text, x, y, cap, stroke, gap=0.26):
-    """A distance function for `text` with its cap line at y, starting at x."""
-    lines = []
-    pen = x + stroke / 2.0
-    for ch in text:
-        if ch == ' ':
-            pen += cap * 0.5
-            continue
-        w, pls = GLYPHS[ch]
-        for pl in pls:
-            lines.append([(pen + px * cap, y + stroke / 2.0 + py * (cap - stroke)) for px, py in pl])
-        pen += w * cap + gap * cap + stroke
-    return strokes(lines, stroke)
-
-
-def text_width(text, cap, stroke, gap=0.26):
-    f = text_shape(text, 0, 0, cap, stroke, gap)
-    return f.box[2] - f.box[0]
+})
 
 
 # -------------------------------------------------------------------- skin --
@@ -283,15 +89,6 @@ def body_shape():
     # A long, shallow scoop along the bottom edge under the play area.
     scoop = circle(178, 376 + 420 - 7, 420)
     return smooth_subtract(shape, scoop, 12)
-
-
-def smooth_subtract(a, b, k):
-    def f(x, y):
-        da, db = a(x, y), -b(x, y)
-        h = max(k - abs(da - db), 0.0) / k
-        return max(da, db) + h * h * k * 0.25
-    f.box = a.box
-    return f
 
 
 def draw_skin():
@@ -306,10 +103,7 @@ def draw_skin():
         t = clamp((y - by0) / (by1 - by0))
         c = mix(BODY_TOP, BODY_BOTTOM, t * t * 0.6 + t * 0.4)
         depth = -d
-        if depth < 7.0:
-            s = lit(body, x, y)
-            k = (1.0 - depth / 7.0) ** 1.6
-            c = mix(c, LIGHT, clamp(s) * k * 0.55) if s > 0 else mix(c, SHADE, clamp(-s) * k * 0.6)
+        c = bevel(c, body, x, y, depth, 7.0, (LIGHT, 0.55), (SHADE, 0.6), power=1.6)
         if depth < 1.6:
             c = mix(c, RIM, clamp(1.6 - depth) * 0.9)
         return c
@@ -325,13 +119,7 @@ def draw_skin():
     bezel = rbox(PX - 12, PY - 12, PX + AREA + 12, PY + AREA + 12, 12)
 
     def bezel_colour(x, y, d):
-        depth = -d
-        c = BEZEL
-        if depth < 4.0:
-            s = lit(bezel, x, y)          # a recess: lit on its far walls
-            k = 1.0 - depth / 4.0
-            c = mix(c, LIGHT, clamp(-s) * k * 0.35) if s < 0 else mix(c, SHADE, clamp(s) * k * 0.8)
-        return c
+        return bevel(BEZEL, bezel, x, y, -d, 4.0, (LIGHT, 0.35), (SHADE, 0.8), sunken=True)
     cv.paint(bezel, bezel_colour)
     # A thin bright lip round the bezel opening.
     lip = bezel
@@ -369,9 +157,7 @@ def draw_skin():
 
     # Title.
     cap, stroke = 24, 5.0
-    tw = text_width('KRIEL', cap, stroke, 0.22)
-    tx = round(mid - tw / 2.0)
-    title = text_shape('KRIEL', tx, 18, cap, stroke, 0.22)
+    title = FONT.centred('KRIEL', mid, 18, cap, stroke, 0.22)
     cv.paint(shifted(title, 1.2, 1.6), SHADE, 0.75, grow=0.6)
 
     def title_colour(x, y, d):
@@ -391,13 +177,7 @@ def draw_skin():
     socket = rbox(lx - 4, ly - 4, lx + ls + 4, ly + ls + 4, 7)
 
     def socket_colour(x, y, d):
-        s = lit(socket, x, y)
-        depth = -d
-        c = (14, 36, 38)
-        if depth < 3.0:
-            k = 1.0 - depth / 3.0
-            c = mix(c, LIGHT, clamp(-s) * k * 0.45) if s < 0 else mix(c, SHADE, clamp(s) * k * 0.9)
-        return c
+        return bevel((14, 36, 38), socket, x, y, -d, 3.0, (LIGHT, 0.45), (SHADE, 0.9), sunken=True)
     cv.paint(socket, socket_colour)
     glass = rbox(lx - 1, ly - 1, lx + ls + 1, ly + ls + 1, 4)
     gcx, gcy = lx + ls / 2.0, ly + ls / 2.0
@@ -409,27 +189,20 @@ def draw_skin():
     cv.paint(glass, glass_colour)
     cv.paint(circle(lx + 7.5, ly + 7.0, 2.6), (210, 240, 226), 0.35)
     label_cap, label_stroke = 8, 1.55
-    rw = text_width('READY', label_cap, label_stroke, 0.3)
-    ready = text_shape('READY', lx - 8 - rw, ly + ls / 2.0 - label_cap / 2.0, label_cap, label_stroke, 0.3)
+    rw = FONT.width('READY', label_cap, label_stroke, 0.3)
+    ready = FONT.shape('READY', lx - 8 - rw, ly + ls / 2.0 - label_cap / 2.0, label_cap, label_stroke, 0.3)
     cv.paint(shifted(ready, 0.7, 0.8), SHADE, 0.6)
     cv.paint(ready, LABEL)
 
     # Score window: a dark display; the game writes the score on it.
-    sw = text_width('SCORE', label_cap, label_stroke, 0.3)
-    sl = text_shape('SCORE', round(mid - sw / 2.0), SCORE_Y - 24, label_cap, label_stroke, 0.3)
+    sl = FONT.centred('SCORE', mid, SCORE_Y - 24, label_cap, label_stroke, 0.3)
     cv.paint(shifted(sl, 0.7, 0.8), SHADE, 0.6)
     cv.paint(sl, LABEL)
     lcd = rbox(SCORE_X - 6, SCORE_Y - 8, SCORE_X + 101, SCORE_Y + 34, 7)
 
     def lcd_colour(x, y, d):
-        depth = -d
-        s = lit(lcd, x, y)
-        t = clamp((y - SCORE_Y + 8) / 42.0)
-        c = mix((22, 34, 32), LCD_BACK, t)
-        if depth < 3.0:
-            k = 1.0 - depth / 3.0
-            c = mix(c, LIGHT, clamp(-s) * k * 0.4) if s < 0 else mix(c, SHADE, clamp(s) * k * 0.9)
-        return c
+        c = mix((22, 34, 32), LCD_BACK, clamp((y - SCORE_Y + 8) / 42.0))
+        return bevel(c, lcd, x, y, -d, 3.0, (LIGHT, 0.4), (SHADE, 0.9), sunken=True)
     cv.paint(lcd, lcd_colour)
     # a faint glare across the top of the display glass
     glare = rbox(SCORE_X - 2, SCORE_Y - 4, SCORE_X + 97, SCORE_Y + 8, 4)
@@ -446,11 +219,7 @@ def draw_skin():
 
     def pad_colour(x, y, d):
         c = mix((52, 66, 70), (30, 40, 44), clamp((y - pcy + 22) / 44.0))
-        if -d < 3.0:
-            s = lit(pad, x, y)
-            k = 1.0 - (-d) / 3.0
-            c = mix(c, (150, 170, 170), clamp(s) * k * 0.6) if s > 0 else mix(c, (8, 14, 16), clamp(-s) * k * 0.7)
-        return c
+        return bevel(c, pad, x, y, -d, 3.0, ((150, 170, 170), 0.6), ((8, 14, 16), 0.7))
     cv.paint(pad, pad_colour)
     cv.paint(circle(pcx, pcy, 4.0), (22, 30, 34), 0.7)
     for ax, ay in ((0, -1), (0, 1), (-1, 0), (1, 0)):
@@ -469,14 +238,9 @@ def draw_skin():
         cv.paint(circle(cx_ + 1.2, cy_ + 1.8, 9.5), SHADE, 0.7)
         btn = circle(cx_, cy_, 9.5)
 
-        def btn_colour(x, y, d, cx_=cx_, cy_=cy_, c=c, dark=dark, btn=btn):
-            t = clamp((y - cy_ + 9.5) / 19.0)
-            col = mix(c, dark, t * 0.7)
-            if -d < 2.5:
-                s = lit(btn, x, y)
-                k = 1.0 - (-d) / 2.5
-                col = mix(col, (255, 240, 220), clamp(s) * k * 0.45) if s > 0 else mix(col, dark, clamp(-s) * k * 0.6)
-            return col
+        def btn_colour(x, y, d, cy_=cy_, c=c, dark=dark, btn=btn):
+            col = mix(c, dark, clamp((y - cy_ + 9.5) / 19.0) * 0.7)
+            return bevel(col, btn, x, y, -d, 2.5, ((255, 240, 220), 0.45), (dark, 0.6))
         cv.paint(btn, btn_colour)
         cv.paint(circle(cx_ - 3.0, cy_ - 3.5, 2.2), (255, 248, 236), 0.55)
 
@@ -498,37 +262,8 @@ def draw_skin():
         cv.paint(head, screw_colour)
         cv.paint(strokes([[(sx - 2.4, sy + 1.6), (sx + 1.8, sy - 2.4)]], 1.1), (40, 60, 60), 0.9)
 
-    # Cut everything outside the body back to the key colour: a hard edge,
-    # so that no blend of body and key colour is left anywhere.  The
-    # rightmost column is always cut away by the game; keep it key as well.
-    for y in range(H):
-        for x in range(W):
-            if x == W - 1 or body(x + 0.5, y + 0.5) > 0.0:
-                cv.px[y * W + x] = list(KEY)
-            else:
-                p = cv.px[y * W + x]
-                r, g, b = (int(clamp(round(v), 0, 255)) for v in p)
-                if (r, g, b) == KEY:
-                    raise SystemExit('key colour inside the body at %d,%d' % (x, y))
-                cv.px[y * W + x] = [r, g, b]
+    cut_to_key(cv, body, KEY)
     return cv
-
-
-def write_bmp(path, cv):
-    row_size = (cv.w * 3 + 3) & ~3
-    image_size = row_size * cv.h
-    header = struct.pack('<2sIHHI', b'BM', 14 + 40 + image_size, 0, 0, 14 + 40)
-    info = struct.pack('<IiiHHIIiiII', 40, cv.w, cv.h, 1, 24, 0, image_size, 2835, 2835, 0, 0)
-    data = bytearray()
-    for y in range(cv.h - 1, -1, -1):          # bottom-up rows
-        rgb = cv.bytes_rgb(y)
-        row = bytearray()
-        for i in range(0, len(rgb), 3):
-            row += bytes((rgb[i + 2], rgb[i + 1], rgb[i]))
-        row += b'\0' * (row_size - len(row))
-        data += row
-    with open(path, 'wb') as fh:
-        fh.write(header + info + data)
 
 
 # -------------------------------------------------------------------- food --
@@ -564,66 +299,11 @@ FOOD_COLOURS = {
 }
 
 
-def write_png(path, rows):
-    """rows: list of lists of (r, g, b, a)."""
-    h, w = len(rows), len(rows[0])
-    raw = bytearray()
-    for row in rows:
-        raw += b'\0'
-        for p in row:
-            raw += bytes(p)
-
-    def chunk(kind, data):
-        c = struct.pack('>I', len(data)) + kind + data
-        return c + struct.pack('>I', zlib.crc32(kind + data) & 0xffffffff)
-    png = b'\x89PNG\r\n\x1a\n'
-    png += chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 6, 0, 0, 0))
-    png += chunk(b'IDAT', zlib.compress(bytes(raw), 9))
-    png += chunk(b'IEND', b'')
-    with open(path, 'wb') as fh:
-        fh.write(png)
-
-
-def food_rows():
-    rows = []
-    for line in FOOD:
-        assert len(line) == 16, line
-        rows.append([FOOD_COLOURS[ch] + (255,) if ch in FOOD_COLOURS else (0, 0, 0, 0) for ch in line])
-    return rows
-
-
-def write_gif(path):
-    with tempfile.TemporaryDirectory() as tmp:
-        png = os.path.join(tmp, 'food.png')
-        write_png(png, food_rows())
-        subprocess.run(['convert', png, '-strip', path], check=True)
-
-
-def check_config(folder):
-    """Warns when the skin's config.ini disagrees with the numbers drawn here."""
-    path = os.path.join(folder, 'config.ini')
-    if not os.path.exists(path):
-        return
-    ini = configparser.ConfigParser(interpolation=None)
-    ini.read(path)
-    want = {('Positions', 'PlayAreaX'): PX, ('Positions', 'PlayAreaY'): PY,
-            ('Positions', 'ScoreTextX'): SCORE_X, ('Positions', 'ScoreTextY'): SCORE_Y,
-            ('Ratio', 'SizeRatio'): CELL}
-    for (section, key), value in want.items():
-        got = ini.get(section, key, fallback=None)
-        if got is None or float(got) != value:
-            print('warning: %s [%s] %s is %s, the picture is drawn for %s'
-                  % (path, section, key, got, value), file=sys.stderr)
-
-
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
-    default = os.path.join(here, '..', '..', 'data', 'Skins', 'Default')
-    folder = os.path.normpath(sys.argv[1] if len(sys.argv) > 1 else default)
-    os.makedirs(folder, exist_ok=True)
+    folder = output_folder(sys.argv[1:], 'data', 'Skins', 'Default')
     write_bmp(os.path.join(folder, 'skin.bmp'), draw_skin())
-    write_gif(os.path.join(folder, 'food.gif'))
-    check_config(folder)
+    convert_to_gif(os.path.join(folder, 'food.gif'), pixel_rows(FOOD, FOOD_COLOURS))
+    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
     print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
 
 

@@ -3,9 +3,10 @@
 
 Writes data/Skins/Neon/skin.bmp (460 x 428, 24-bit uncompressed) and
 data/Skins/Neon/food.gif (16 x 16, transparent background).  The bitmap is
-written byte by byte here; the GIF is converted by ImageMagick's `convert` from
-a PNG this script draws.  Only the Python standard library is used, and the
-output is the same, byte for byte, on every run.
+written byte by byte; the GIF is converted by ImageMagick's `convert` from a
+PNG drawn here.  Only the Python standard library is used, and the output is
+the same, byte for byte, on every run.  The shapes, the canvas and the file
+writers live in tools/art/picturekit.py.
 
 The skin is the front of an upright arcade cabinet at night: a wide marquee
 with cut corners on top, the cabinet with its screen and a side column, a
@@ -24,14 +25,17 @@ Usage: draw-neon-skin.py [SKIN_FOLDER] [--preview PNG]
 The numbers below must agree with the skin's config.ini.
 """
 
-import configparser
 import math
 import os
-import struct
-import subprocess
 import sys
-import tempfile
-import zlib
+
+sys.dont_write_bytecode = True      # keep the source tree free of caches
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
+from picturekit import (Canvas, StrokeFont, arc, bevel, chamfer_path, chamfered,  # noqa: E402
+                        check_skin_config, circle, clamp, convert_to_gif, cut_to_key, lit,
+                        mix, output_folder, polygon, rbox, rough_ellipse, shifted,
+                        smooth_union, star, strokes, subtract, union, write_bmp,
+                        write_keyed_preview)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -68,239 +72,9 @@ VIOLET = (150, 84, 255)
 AMBER = (255, 176, 60)
 
 
-def clamp(v, lo=0.0, hi=1.0):
-    return lo if v < lo else hi if v > hi else v
-
-
-def mix(a, b, t):
-    return (a[0] + (b[0] - a[0]) * t, a[1] + (b[1] - a[1]) * t, a[2] + (b[2] - a[2]) * t)
-
-
 def hot(c, t=0.72):
     """The white-hot core of a tube of colour c."""
     return mix(c, (255, 255, 255), t)
-
-
-# ------------------------------------------------------ distance functions --
-
-def rbox(x0, y0, x1, y1, r):
-    """Rounded rectangle covering [x0, x1) x [y0, y1) in pixel edges."""
-    cx, cy = (x0 + x1) / 2.0, (y0 + y1) / 2.0
-    hx, hy = (x1 - x0) / 2.0, (y1 - y0) / 2.0
-
-    def f(x, y):
-        qx = abs(x - cx) - hx + r
-        qy = abs(y - cy) - hy + r
-        return math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0) - r
-    f.box = (x0, y0, x1, y1)
-    return f
-
-
-def circle(cx, cy, r):
-    def f(x, y):
-        return math.hypot(x - cx, y - cy) - r
-    f.box = (cx - r, cy - r, cx + r, cy + r)
-    return f
-
-
-def ellipse(cx, cy, rx, ry):
-    """An ellipse; the distance is only approximate away from the edge."""
-    k = min(rx, ry)
-
-    def f(x, y):
-        return (math.hypot((x - cx) / rx, (y - cy) / ry) - 1.0) * k
-    f.box = (cx - rx, cy - ry, cx + rx, cy + ry)
-    return f
-
-
-def seg_dist(x, y, ax, ay, bx, by):
-    dx, dy = bx - ax, by - ay
-    ll = dx * dx + dy * dy
-    t = 0.0 if ll == 0 else clamp(((x - ax) * dx + (y - ay) * dy) / ll)
-    return math.hypot(x - ax - t * dx, y - ay - t * dy)
-
-
-def strokes(lines, width, closed=False):
-    """Round-capped strokes along polylines [[(x, y), ...], ...]."""
-    segs = []
-    for pl in lines:
-        pts = list(pl) + ([pl[0]] if closed else [])
-        for a, b in zip(pts, pts[1:]):
-            segs.append((a[0], a[1], b[0], b[1]))
-    half = width / 2.0
-
-    def f(x, y):
-        return min(seg_dist(x, y, *s) for s in segs) - half
-    xs = [p for s in segs for p in (s[0], s[2])]
-    ys = [p for s in segs for p in (s[1], s[3])]
-    f.box = (min(xs) - half, min(ys) - half, max(xs) + half, max(ys) + half)
-    return f
-
-
-def polygon(pts, r=0.0):
-    """A filled polygon, its corners rounded by r (the outline grows by r)."""
-    n = len(pts)
-
-    def f(x, y):
-        d = min(seg_dist(x, y, *pts[i], *pts[(i + 1) % n]) for i in range(n))
-        inside = False
-        for i in range(n):
-            (ax, ay), (bx, by) = pts[i], pts[(i + 1) % n]
-            if (ay > y) != (by > y) and x < ax + (y - ay) * (bx - ax) / (by - ay):
-                inside = not inside
-        return (-d if inside else d) - r
-    xs = [p[0] for p in pts]
-    ys = [p[1] for p in pts]
-    f.box = (min(xs) - r, min(ys) - r, max(xs) + r, max(ys) + r)
-    return f
-
-
-def chamfered(x0, y0, x1, y1, c, r=1.5):
-    """A rectangle with its four corners cut off at 45 degrees by c pixels,
-    slightly rounded; covers [x0, x1) x [y0, y1)."""
-    x0, y0, x1, y1 = x0 + r, y0 + r, x1 - r, y1 - r
-    c = max(c - r * 0.42, 0.0)
-    return polygon([(x0 + c, y0), (x1 - c, y0), (x1, y0 + c), (x1, y1 - c),
-                    (x1 - c, y1), (x0 + c, y1), (x0, y1 - c), (x0, y0 + c)], r)
-
-
-def outline_path(x0, y0, x1, y1, c):
-    """The closed path of a chamfered rectangle, for tubes laid along it."""
-    return [(x0 + c, y0), (x1 - c, y0), (x1, y0 + c), (x1, y1 - c),
-            (x1 - c, y1), (x0 + c, y1), (x0, y1 - c), (x0, y0 + c)]
-
-
-def union(*fs):
-    def f(x, y):
-        return min(g(x, y) for g in fs)
-    f.box = (min(g.box[0] for g in fs), min(g.box[1] for g in fs),
-             max(g.box[2] for g in fs), max(g.box[3] for g in fs))
-    return f
-
-
-def smooth_union(a, b, k):
-    def f(x, y):
-        da, db = a(x, y), b(x, y)
-        h = max(k - abs(da - db), 0.0) / k
-        return min(da, db) - h * h * k * 0.25
-    f.box = union(a, b).box
-    return f
-
-
-def subtract(a, b):
-    def f(x, y):
-        return max(a(x, y), -b(x, y))
-    f.box = a.box
-    return f
-
-
-def shifted(g, dx, dy):
-    def f(x, y):
-        return g(x - dx, y - dy)
-    f.box = (g.box[0] + dx, g.box[1] + dy, g.box[2] + dx, g.box[3] + dy)
-    return f
-
-
-def normal(f, x, y):
-    e = 0.5
-    nx = f(x + e, y) - f(x - e, y)
-    ny = f(x, y + e) - f(x, y - e)
-    n = math.hypot(nx, ny) or 1.0
-    return nx / n, ny / n
-
-
-# Light falls from the upper left.
-LX, LY = -0.55, -0.835
-
-
-def lit(f, x, y):
-    """How much the outward normal at (x, y) faces the light, -1 to 1."""
-    nx, ny = normal(f, x, y)
-    return nx * LX + ny * LY
-
-
-# ------------------------------------------------------------------ canvas --
-
-class Canvas:
-    def __init__(self, w, h, fill):
-        self.w, self.h = w, h
-        self.px = [list(fill) for _ in range(w * h)]
-
-    def _span(self, f, pad):
-        x0, y0, x1, y1 = f.box
-        return (max(0, int(math.floor(x0 - pad))), max(0, int(math.floor(y0 - pad))),
-                min(self.w, int(math.ceil(x1 + pad))), min(self.h, int(math.ceil(y1 + pad))))
-
-    def paint(self, f, colour, alpha=1.0, grow=0.0):
-        """Blends `colour` over the pixels inside f, with smooth edges.
-
-        `colour` is an RGB triple or a function (x, y, d) -> RGB or RGBA."""
-        x0, y0, x1, y1 = self._span(f, 4 + grow)
-        fn = colour if callable(colour) else None
-        for y in range(y0, y1):
-            cy = y + 0.5
-            row = y * self.w
-            for x in range(x0, x1):
-                cx = x + 0.5
-                d = f(cx, cy) - grow
-                a = 0.5 - d
-                if a <= 0.0:
-                    continue
-                if a > 1.0:
-                    a = 1.0
-                c = fn(cx, cy, d) if fn else colour
-                if c is None:
-                    continue
-                a *= alpha
-                if len(c) == 4:
-                    a *= c[3]
-                p = self.px[row + x]
-                p[0] += (c[0] - p[0]) * a
-                p[1] += (c[1] - p[1]) * a
-                p[2] += (c[2] - p[2]) * a
-
-    def glow(self, f, colour, reach, strength, inside=1.0):
-        """Light of `colour` around f, added with a screen blend: full
-        `strength` (times `inside`) within f, falling off outside it with a
-        1/e distance of reach / 3 and gone at `reach`."""
-        x0, y0, x1, y1 = self._span(f, reach + 1)
-        s = reach / 3.0
-        cr, cg, cb = (v / 255.0 for v in colour)
-        for y in range(y0, y1):
-            cy = y + 0.5
-            row = y * self.w
-            for x in range(x0, x1):
-                d = f(x + 0.5, cy)
-                if d >= reach:
-                    continue
-                if d <= 0.0:
-                    a = strength * inside
-                else:
-                    a = strength * math.exp(-d / s) * (1.0 - d / reach)
-                p = self.px[row + x]
-                p[0] += (255.0 - p[0]) * cr * a
-                p[1] += (255.0 - p[1]) * cg * a
-                p[2] += (255.0 - p[2]) * cb * a
-
-    def haze(self, cx, cy, rx, ry, colour, strength):
-        """A soft elliptical wash of light, screen-blended."""
-        cr, cg, cb = (v / 255.0 for v in colour)
-        for y in range(max(0, int(cy - 2 * ry)), min(self.h, int(cy + 2 * ry) + 1)):
-            for x in range(max(0, int(cx - 2 * rx)), min(self.w, int(cx + 2 * rx) + 1)):
-                q = ((x + 0.5 - cx) / rx) ** 2 + ((y + 0.5 - cy) / ry) ** 2
-                a = strength * math.exp(-q * 1.5)
-                if a < 0.002:
-                    continue
-                p = self.px[y * self.w + x]
-                p[0] += (255.0 - p[0]) * cr * a
-                p[1] += (255.0 - p[1]) * cg * a
-                p[2] += (255.0 - p[2]) * cb * a
-
-    def bytes_rgb(self, y):
-        out = bytearray()
-        for p in self.px[y * self.w:(y + 1) * self.w]:
-            out += bytes(int(clamp(round(v), 0, 255)) for v in p)
-        return out
 
 
 def tube(cv, f, colour, reach=10.0, strength=0.55, core=0.8):
@@ -313,17 +87,8 @@ def tube(cv, f, colour, reach=10.0, strength=0.55, core=0.8):
 
 
 # ------------------------------------------------------------------ letters --
-# Glyphs are polylines in units of the cap height (y down), with a width.
 
-def arc(cx, cy, rx, ry, a0, a1, n=24):
-    pts = []
-    for i in range(n + 1):
-        a = math.radians(a0 + (a1 - a0) * i / n)
-        pts.append((cx + rx * math.cos(a), cy + ry * math.sin(a)))
-    return pts
-
-
-GLYPHS = {
+FONT = StrokeFont({
     'K': (0.58, [[(0, 0), (0, 1)], [(0.58, 0), (0.04, 0.56)], [(0.22, 0.38), (0.60, 1)]]),
     'R': (0.58, [[(0, 1), (0, 0), (0.32, 0)] + arc(0.32, 0.26, 0.26, 0.26, -90, 90) + [(0.32, 0.52), (0, 0.52)],
                  [(0.30, 0.52), (0.60, 1)]]),
@@ -342,35 +107,7 @@ GLYPHS = {
     'P': (0.54, [[(0, 1), (0, 0), (0.28, 0)] + arc(0.28, 0.26, 0.26, 0.26, -90, 90) + [(0.28, 0.52), (0, 0.52)]]),
     '1': (0.30, [[(0, 0.2), (0.26, 0), (0.26, 1)]]),
     '2': (0.52, [arc(0.26, 0.27, 0.26, 0.27, 200, 360, 12) + [(0.52, 0.30), (0, 1), (0.54, 1)]]),
-}
-
-
-def text_lines(text, x, y, cap, stroke, gap=0.26):
-    """Polylines for `text` with its cap line at y, starting at x."""
-    lines = []
-    pen = x + stroke / 2.0
-    for ch in text:
-        if ch == ' ':
-            pen += cap * 0.45
-            continue
-        w, pls = GLYPHS[ch]
-        for pl in pls:
-            lines.append([(pen + px * cap, y + stroke / 2.0 + py * (cap - stroke)) for px, py in pl])
-        pen += w * cap + gap * cap + stroke
-    return lines
-
-
-def text_shape(text, x, y, cap, stroke, gap=0.26):
-    return strokes(text_lines(text, x, y, cap, stroke, gap), stroke)
-
-
-def text_width(text, cap, stroke, gap=0.26):
-    f = text_shape(text, 0, 0, cap, stroke, gap)
-    return f.box[2] - f.box[0]
-
-
-def centred_text(text, mid, y, cap, stroke, gap=0.26):
-    return text_shape(text, round(mid - text_width(text, cap, stroke, gap) / 2.0), y, cap, stroke, gap)
+}, space=0.45)
 
 
 # -------------------------------------------------------------------- skin --
@@ -414,10 +151,7 @@ def draw_cabinet(cv, body):
         sheen = math.exp(-((x * 0.55 + y - 250.0) / 90.0) ** 2)
         c = mix(c, (70, 40, 110), sheen * 0.35)
         depth = -d
-        if depth < 6.0:
-            s = lit(body, x, y)
-            k = (1.0 - depth / 6.0) ** 1.5
-            c = mix(c, CAB_LIGHT, clamp(s) * k * 0.45) if s > 0 else mix(c, CAB_SHADE, clamp(-s) * k * 0.7)
+        c = bevel(c, body, x, y, depth, 6.0, (CAB_LIGHT, 0.45), (CAB_SHADE, 0.7), power=1.5)
         if depth < 1.4:
             c = mix(c, RIM, clamp(1.4 - depth) * 0.9)
         return c
@@ -445,7 +179,7 @@ def draw_marquee(cv):
 
     # The cyan tube that frames the sign, with a gap at the bottom middle
     # where its electrodes are.
-    path = outline_path(x0 + 9.5, y0 + 9.5, x1 - 10.5, y1 - 10.5, c - 4)
+    path = chamfer_path(x0 + 9.5, y0 + 9.5, x1 - 10.5, y1 - 10.5, c - 4)
     mid = (x0 + x1) / 2.0
     bottom = y1 - 10.5
     # from the gap leftwards, round the sign and back to the gap
@@ -456,11 +190,11 @@ def draw_marquee(cv):
 
     # Title in pink tubes, with a soft pink haze on the wall behind it.
     cap, stroke = 38, 5.6
-    tw = text_width('KRIEL', cap, stroke, 0.30)
+    tw = FONT.width('KRIEL', cap, stroke, 0.30)
     tx = round(mid - tw / 2.0)
     ty = y0 + (y1 - y0 - cap) / 2.0 - 0.5
     cv.haze(mid, ty + cap / 2.0, tw * 0.62, cap * 0.95, PINK, 0.16)
-    title = text_shape('KRIEL', tx, ty, cap, stroke, 0.30)
+    title = FONT.shape('KRIEL', tx, ty, cap, stroke, 0.30)
     # the dark shadow of the tubes on the wall, then the tubes
     cv.paint(shifted(title, 2.0, 2.5), (2, 0, 6), 0.55, grow=0.5)
     tube(cv, title, PINK, reach=13.0, strength=0.6, core=1.4)
@@ -492,12 +226,7 @@ def draw_screen(cv):
     def bezel_colour(x, y, d):
         t = clamp((y - PY + 14) / (AREA + 28))
         c = mix((22, 18, 32), BEZEL, t)
-        depth = -d
-        if depth < 3.0:
-            s = lit(bezel, x, y)
-            k = 1.0 - depth / 3.0
-            c = mix(c, (120, 100, 160), clamp(s) * k * 0.5) if s > 0 else mix(c, (0, 0, 0), clamp(-s) * k * 0.6)
-        return c
+        return bevel(c, bezel, x, y, -d, 3.0, ((120, 100, 160), 0.5), ((0, 0, 0), 0.6))
     cv.paint(bezel, bezel_colour)
     # a highlight on the bezel's gloss, top left
     gloss = strokes([[(PX - 8, PY + 70), (PX - 8, PY - 8), (PX + 90, PY - 8)]], 1.2)
@@ -549,25 +278,19 @@ def draw_column(cv):
     cv.paint(lens, lens_colour)
     cv.paint(circle(lx + 7.0, ly + 7.0, 2.4), (255, 220, 250), 0.35)
 
-    rw = text_width('READY', label_cap, label_stroke, 0.3)
-    ready = text_shape('READY', lx - 11 - rw, ly + ls / 2.0 - label_cap / 2.0, label_cap, label_stroke, 0.3)
+    rw = FONT.width('READY', label_cap, label_stroke, 0.3)
+    ready = FONT.shape('READY', lx - 11 - rw, ly + ls / 2.0 - label_cap / 2.0, label_cap, label_stroke, 0.3)
     tube(cv, ready, PINK, reach=6.0, strength=0.4, core=0.0)
 
     # The score: a label in cyan tubes over a dark display.
-    sl = centred_text('SCORE', mid, SCORE_Y - 27, label_cap, label_stroke, 0.3)
+    sl = FONT.centred('SCORE', mid, SCORE_Y - 27, label_cap, label_stroke, 0.3)
     tube(cv, sl, CYAN, reach=6.0, strength=0.4, core=0.0)
     box = rbox(SCORE_X - 10, SCORE_Y - 8, COL_X1 - 2, SCORE_Y + 34, 6)
     cv.paint(shifted(box, 1.5, 2.0), CAB_SHADE, 0.7, grow=0.5)
 
     def box_colour(x, y, d):
-        depth = -d
-        t = clamp((y - SCORE_Y + 8) / 42.0)
-        c = mix((14, 10, 24), (4, 3, 10), t)
-        if depth < 2.5:
-            s = lit(box, x, y)
-            k = 1.0 - depth / 2.5
-            c = mix(c, (130, 110, 180), clamp(-s) * k * 0.5) if s < 0 else mix(c, (0, 0, 0), clamp(s) * k * 0.8)
-        return c
+        c = mix((14, 10, 24), (4, 3, 10), clamp((y - SCORE_Y + 8) / 42.0))
+        return bevel(c, box, x, y, -d, 2.5, ((130, 110, 180), 0.5), ((0, 0, 0), 0.8), sunken=True)
     cv.paint(box, box_colour)
     # a thin cyan line under the display
     cv.paint(strokes([[(SCORE_X - 4, SCORE_Y + 38.5), (COL_X1 - 8, SCORE_Y + 38.5)]], 1.0), CYAN, 0.35)
@@ -582,15 +305,10 @@ def draw_column(cv):
         # brushed steel: fine horizontal streaks, fixed by position
         streak = math.sin(y * 2.7 + math.sin(x * 0.13) * 1.7) * 0.5 + 0.5
         c = mix(c, (84, 80, 102), streak * 0.18)
-        depth = -d
-        if depth < 3.0:
-            s = lit(door, x, y)
-            k = 1.0 - depth / 3.0
-            c = mix(c, (200, 196, 220), clamp(s) * k * 0.5) if s > 0 else mix(c, (6, 6, 10), clamp(-s) * k * 0.7)
-        return c
+        return bevel(c, door, x, y, -d, 3.0, ((200, 196, 220), 0.5), ((6, 6, 10), 0.7))
     cv.paint(door, door_colour)
     dmid = (COL_X0 + 12 + COL_X1 - 6) / 2.0
-    ic = centred_text('INSERT COIN', dmid, 246, 7, 1.35, 0.28)
+    ic = FONT.centred('INSERT COIN', dmid, 246, 7, 1.35, 0.28)
     cv.paint(shifted(ic, 0.7, 0.8), (6, 6, 10), 0.6)
     cv.paint(ic, (230, 226, 240), 0.85)
     for sx in (dmid - 23, dmid + 23):
@@ -644,7 +362,7 @@ def draw_panel(cv):
     # Joystick: a dust washer, the shaft and a glossy pink ball.
     # Everything stays below the play field, which ends at PY + AREA.
     jx, jy = 70.0, PANEL_TOP + 22
-    cv.paint(ellipse(jx, jy + 3, 15, 4.5), (8, 4, 14), 0.9)
+    cv.paint(rough_ellipse(jx, jy + 3, 15, 4.5), (8, 4, 14), 0.9)
     cv.paint(strokes([[(jx, jy + 2), (jx, jy - 9)]], 3.6), (70, 70, 84))
     cv.paint(strokes([[(jx - 0.8, jy + 1), (jx - 0.8, jy - 9)]], 1.0), (170, 170, 190), 0.5)
     ball = circle(jx, jy - 13.5, 7.5)
@@ -660,15 +378,15 @@ def draw_panel(cv):
     # Buttons: cyan, pink and violet, each with its own glow.
     for i, col in enumerate((CYAN, PINK, VIOLET)):
         cx_, cy_ = 130.0 + i * 34.0, PANEL_TOP + 15.0 - (i % 2) * 3.0
-        cv.paint(ellipse(cx_ + 1, cy_ + 4, 12, 6), (8, 4, 14), 0.8)
-        cap_ = ellipse(cx_, cy_, 11, 6.5)
+        cv.paint(rough_ellipse(cx_ + 1, cy_ + 4, 12, 6), (8, 4, 14), 0.8)
+        cap_ = rough_ellipse(cx_, cy_, 11, 6.5)
         cv.glow(cap_, col, 8.0, 0.30, inside=0.0)
 
         def cap_colour(x, y, d, col=col, cy_=cy_):
             t = clamp((y - cy_ + 6.5) / 13.0)
             return mix(hot(col, 0.5), mix(col, (0, 0, 0), 0.35), t)
         cv.paint(cap_, cap_colour)
-        cv.paint(ellipse(cx_ - 3, cy_ - 2.5, 3.6, 1.6), (255, 255, 255), 0.6)
+        cv.paint(rough_ellipse(cx_ - 3, cy_ - 2.5, 3.6, 1.6), (255, 255, 255), 0.6)
 
     # Player buttons on the right: "1P" and "2P" in small lit squares.
     for i, text in enumerate(('1P', '2P')):
@@ -679,7 +397,7 @@ def draw_panel(cv):
         cv.glow(btn, lit_col, 6.0, 0.25 if i == 0 else 0.0, inside=0.0)
         face = rbox(bx - 11, PANEL_TOP + 9, bx + 11, PANEL_TOP + 22, 3)
         cv.paint(face, mix(lit_col, (0, 0, 0), 0.25 if i == 0 else 0.55))
-        label = centred_text(text, bx, PANEL_TOP + 11.5, 8, 1.4, 0.25)
+        label = FONT.centred(text, bx, PANEL_TOP + 11.5, 8, 1.4, 0.25)
         cv.paint(label, (60, 24, 0) if i == 0 else (150, 140, 170), 0.9)
 
 
@@ -715,71 +433,8 @@ def draw_skin():
     draw_edge_strip(cv, body)
     check_field(cv)
 
-    # Cut everything outside the body back to the key colour: a hard edge,
-    # so that no blend of body and key colour is left anywhere.  The
-    # rightmost column is always cut away by the game; keep it key as well.
-    for y in range(H):
-        for x in range(W):
-            if x == W - 1 or body(x + 0.5, y + 0.5) > 0.0:
-                cv.px[y * W + x] = list(KEY)
-            else:
-                p = cv.px[y * W + x]
-                r, g, b = (int(clamp(round(v), 0, 255)) for v in p)
-                if (r, g, b) == KEY:
-                    raise SystemExit('key colour inside the body at %d,%d' % (x, y))
-                cv.px[y * W + x] = [r, g, b]
-    if tuple(cv.px[(H - 1) * W]) != KEY:
-        raise SystemExit('the bottom-left pixel must be the key colour')
+    cut_to_key(cv, body, KEY)
     return cv
-
-
-def write_bmp(path, cv):
-    row_size = (cv.w * 3 + 3) & ~3
-    image_size = row_size * cv.h
-    header = struct.pack('<2sIHHI', b'BM', 14 + 40 + image_size, 0, 0, 14 + 40)
-    info = struct.pack('<IiiHHIIiiII', 40, cv.w, cv.h, 1, 24, 0, image_size, 2835, 2835, 0, 0)
-    data = bytearray()
-    for y in range(cv.h - 1, -1, -1):          # bottom-up rows
-        rgb = cv.bytes_rgb(y)
-        row = bytearray()
-        for i in range(0, len(rgb), 3):
-            row += bytes((rgb[i + 2], rgb[i + 1], rgb[i]))
-        row += b'\0' * (row_size - len(row))
-        data += row
-    with open(path, 'wb') as fh:
-        fh.write(header + info + data)
-
-
-def write_png(path, rows):
-    """rows: list of lists of (r, g, b, a)."""
-    h, w = len(rows), len(rows[0])
-    raw = bytearray()
-    for row in rows:
-        raw += b'\0'
-        for p in row:
-            raw += bytes(p)
-
-    def chunk(kind, data):
-        c = struct.pack('>I', len(data)) + kind + data
-        return c + struct.pack('>I', zlib.crc32(kind + data) & 0xffffffff)
-    png = b'\x89PNG\r\n\x1a\n'
-    png += chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 6, 0, 0, 0))
-    png += chunk(b'IDAT', zlib.compress(bytes(raw), 9))
-    png += chunk(b'IEND', b'')
-    with open(path, 'wb') as fh:
-        fh.write(png)
-
-
-def write_preview(path, cv):
-    """The skin as the window shows it: cut-out pixels see-through."""
-    rows = []
-    for y in range(cv.h):
-        row = []
-        for x in range(cv.w):
-            p = tuple(int(v) for v in cv.px[y * cv.w + x])
-            row.append((0, 0, 0, 0) if p == KEY or x == cv.w - 1 else p + (255,))
-        rows.append(row)
-    write_png(path, rows)
 
 
 # -------------------------------------------------------------------- food --
@@ -787,17 +442,9 @@ def write_preview(path, cv):
 # so the glow is a ring of opaque warm pixels round the star; the picture is
 # worked out on a 4 x 4 subgrid per pixel and then given a small palette.
 
-def star_shape(cx, cy, r_out, r_in, n=5, turn=-90.0):
-    pts = []
-    for i in range(n * 2):
-        r = r_out if i % 2 == 0 else r_in
-        a = math.radians(turn + i * 180.0 / n)
-        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    return polygon(pts, 0.35)
-
 
 def food_rows():
-    star = star_shape(8.0, 8.6, 7.4, 3.1)
+    shape = star(8.0, 8.6, 7.4, 3.1, r=0.35)
     rows = []
     for y in range(16):
         row = []
@@ -808,7 +455,7 @@ def food_rows():
             for sy in range(4):
                 for sx in range(4):
                     fx, fy = x + (sx + 0.5) / 4.0, y + (sy + 0.5) / 4.0
-                    d = star(fx, fy)
+                    d = shape(fx, fy)
                     if d < 0:
                         cover += 1
                         shade += clamp(math.hypot(fx - 7.0, fy - 7.2) / 7.0)
@@ -816,7 +463,7 @@ def food_rows():
                         halo += 1
             if cover >= 6:
                 t = shade / cover
-                edge = star(x + 0.5, y + 0.5)
+                edge = shape(x + 0.5, y + 0.5)
                 if edge > -0.7:
                     c = (255, 164, 28)           # the star's rim
                 elif t < 0.28:
@@ -834,30 +481,6 @@ def food_rows():
     return rows
 
 
-def write_gif(path):
-    with tempfile.TemporaryDirectory() as tmp:
-        png = os.path.join(tmp, 'food.png')
-        write_png(png, food_rows())
-        subprocess.run(['convert', png, '-strip', path], check=True)
-
-
-def check_config(folder):
-    """Warns when the skin's config.ini disagrees with the numbers drawn here."""
-    path = os.path.join(folder, 'config.ini')
-    if not os.path.exists(path):
-        return
-    ini = configparser.ConfigParser(interpolation=None)
-    ini.read(path)
-    want = {('Positions', 'PlayAreaX'): PX, ('Positions', 'PlayAreaY'): PY,
-            ('Positions', 'ScoreTextX'): SCORE_X, ('Positions', 'ScoreTextY'): SCORE_Y,
-            ('Ratio', 'SizeRatio'): CELL}
-    for (section, key), value in want.items():
-        got = ini.get(section, key, fallback=None)
-        if got is None or float(got) != value:
-            print('warning: %s [%s] %s is %s, the picture is drawn for %s'
-                  % (path, section, key, got, value), file=sys.stderr)
-
-
 def main():
     args = sys.argv[1:]
     preview = None
@@ -865,16 +488,13 @@ def main():
         i = args.index('--preview')
         preview = args[i + 1]
         del args[i:i + 2]
-    here = os.path.dirname(os.path.abspath(__file__))
-    default = os.path.join(here, '..', '..', 'data', 'Skins', 'Neon')
-    folder = os.path.normpath(args[0] if args else default)
-    os.makedirs(folder, exist_ok=True)
+    folder = output_folder(args, 'data', 'Skins', 'Neon')
     cv = draw_skin()
     write_bmp(os.path.join(folder, 'skin.bmp'), cv)
-    write_gif(os.path.join(folder, 'food.gif'))
+    convert_to_gif(os.path.join(folder, 'food.gif'), food_rows())
     if preview:
-        write_preview(preview, cv)
-    check_config(folder)
+        write_keyed_preview(preview, cv, KEY)
+    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
     print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
 
 
