@@ -1,6 +1,7 @@
 #include "PlayWidget.h"
 
 #include "engine/Keys.h"
+#include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
 #include "engine/frmMain.h"
 
@@ -21,7 +22,17 @@ void PlayWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    paintScene(painter, m_form.scene(), m_form.pixelScale());
+    paintScene(painter, m_form.scene(), m_form.pixelScale(), event->region());
+}
+
+void PlayWidget::sceneChanged()
+{
+    const PlayWindowScene& now = m_form.scene();
+    if (m_shown)
+        update(changedArea(*m_shown, now, m_form.pixelScale()));
+    else
+        update();
+    m_shown = now;
 }
 
 // Each handler below ends with its call: the form may unload the window inside it.

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "layouts/PlayWindowLayout.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class frmMain;
 
@@ -10,6 +14,9 @@ class PlayWidget final : public QWidget {
     Q_OBJECT
 public:
     explicit PlayWidget(frmMain& form);
+
+    // Repaints what the last change of the form's scene changed.
+    void sceneChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -21,4 +28,6 @@ protected:
 
 private:
     frmMain& m_form;
+    // The scene as last handed to the window system to draw.
+    std::optional<PlayWindowScene> m_shown;
 };

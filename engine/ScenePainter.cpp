@@ -2,6 +2,7 @@
 
 #include "layouts/Fonts.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
@@ -84,6 +85,16 @@ QRect PixelScale::pixels(const TwipsRect& bounds) const
     return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 
+QRect labelPixels(const Label& label, const PixelScale& scale)
+{
+    const QFontMetrics metrics(layoutFont(label.font, scale.y));
+    const QRect text(scale.pixelX(label.left), scale.pixelY(label.top),
+                     metrics.horizontalAdvance(label.caption), metrics.height());
+    // Glyphs may reach a little beyond their advance.
+    const int slack = metrics.height() / 4 + 1;
+    return text.adjusted(-slack, 0, slack, 0);
+}
+
 void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
 {
     QRect figure = pixels;
@@ -144,31 +155,35 @@ void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
     painter.restore();
 }
 
-void paintScene(QPainter& painter, const PlayWindowScene& scene, const PixelScale& scale)
+void paintScene(QPainter& painter, const PlayWindowScene& scene, const PixelScale& scale,
+                const QRegion& area)
 {
+    const QRect bounds = area.boundingRect();
     const QRect window(0, 0, scale.pixelX(scene.width), scale.pixelY(scene.height));
-    painter.fillRect(window, toQColor(scene.backColor));
+    painter.fillRect(window & bounds, toQColor(scene.backColor));
     if (!scene.picture.isNull())
-        painter.drawImage(QPoint(0, 0), scene.picture);
+        painter.drawImage(bounds.topLeft(), scene.picture, bounds);
 
-    if (scene.shpZip.visible)
-        paintShape(painter, scene.shpZip, scale.pixels(scene.shpZip.bounds));
-    if (scene.shprect.visible)
-        paintShape(painter, scene.shprect, scale.pixels(scene.shprect.bounds));
-    paintLabel(painter, scene.lblfoodcount, scale);
+    const auto shape = [&](const Shape& s) {
+        const QRect pixels = scale.pixels(s.bounds);
+        if (s.visible && area.intersects(pixels))
+            paintShape(painter, s, pixels);
+    };
+    shape(scene.shpZip);
+    shape(scene.shprect);
+    if (area.intersects(labelPixels(scene.lblfoodcount, scale)))
+        paintLabel(painter, scene.lblfoodcount, scale);
 
     // The body from the tail forward, so that a cell nearer the head lies on top where cells meet
     // (as the new tail does under the head at the moment it is added).
-    for (std::size_t i = scene.shpkriel.size(); i-- > 0;) {
-        const Shape& cell = scene.shpkriel[i];
-        if (cell.visible)
-            paintShape(painter, cell, scale.pixels(cell.bounds));
-    }
+    for (std::size_t i = scene.shpkriel.size(); i-- > 0;)
+        shape(scene.shpkriel[i]);
 
-    if (scene.shpfood.visible && !scene.shpfood.picture.isNull()) {
+    const QRect food = scale.pixels(scene.shpfood.bounds);
+    if (scene.shpfood.visible && !scene.shpfood.picture.isNull() && area.intersects(food)) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(scale.pixels(scene.shpfood.bounds), scene.shpfood.picture);
+        painter.drawImage(food, scene.shpfood.picture);
         painter.restore();
     }
 }

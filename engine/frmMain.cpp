@@ -184,7 +184,7 @@ void frmMain::refresh()
     const QSize size(scale.pixelX(m_scene.width), scale.pixelY(m_scene.height));
     if (m_widget->size() != size)
         m_widget->setFixedSize(size);
-    m_widget->update();
+    m_widget->sceneChanged();
 }
 
 int frmMain::tickIntervalMs() const

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,10 +21,19 @@ static void substituteOnce()
 QFont layoutFont(const FontSpec& wanted, float twipsPerPixel)
 {
     substituteOnce();
+    const int pixels = std::max(1, int(std::lround(wanted.pointSize * 20 / twipsPerPixel)));
+    // A font made once keeps the face it was matched to; making it afresh for every paint asks
+    // the font database again each time, and that costs more than the painting.
+    static QHash<QString, QFont> made;
+    const QString key = wanted.face + QLatin1Char('/') + QString::number(pixels)
+                        + (wanted.bold ? QLatin1String("/bold") : QLatin1String());
+    auto found = made.constFind(key);
+    if (found != made.constEnd())
+        return *found;
     QFont font(wanted.face);
-    font.setPixelSize(std::max(1, int(std::lround(wanted.pointSize * 20 / twipsPerPixel))));
+    font.setPixelSize(pixels);
     font.setBold(wanted.bold);
-    return font;
+    return *made.insert(key, font);
 }
 
 FontSpec defaultDialogFont()

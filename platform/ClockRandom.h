@@ -2,8 +2,10 @@
 
 #include "RandomSource.h"
 
-#include <random>
+#include <cstdint>
 
+// Reseeded from a nanosecond clock before every placement, so a generator that is cheap to seed
+// matters more here than a long period: SplitMix64 takes one word of state.
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
@@ -12,5 +14,5 @@ public:
     float next() override;
 
 private:
-    std::mt19937 m_generator;
+    std::uint64_t m_state = 0;
 };

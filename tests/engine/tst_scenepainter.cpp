@@ -1,5 +1,9 @@
 #include "engine/NewGame.h"
+#include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
+#include "engine/Tick.h"
+#include "skins/SkinLoader.h"
+#include "support/FakePlatform.h"
 
 #include <QPainter>
 #include <QTest>
@@ -35,7 +39,7 @@ QImage paint(const PlayWindowScene& scene)
     QImage image(40, 40, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    paintScene(painter, scene, PixelScale{});
+    paintScene(painter, scene, PixelScale{}, image.rect());
     return image;
 }
 
@@ -63,6 +67,7 @@ private slots:
     void notifierShowsAsARingAroundTheHead();
     void foodLiesOverTheKrielAndTheHeadOverThePlayArea();
     void scoreIsDrawnFromItsLeftEdge();
+    void repaintingWhatChangedGivesTheWholePicture();
 };
 
 void ScenePainterTest::shapeCodesDrawTheirFigures_data()
@@ -186,6 +191,53 @@ void ScenePainterTest::scoreIsDrawnFromItsLeftEdge()
                 ++inked;
             }
     QVERIFY(inked > 20);
+}
+
+// Repainting only the changed area over the last picture must give exactly the picture a whole
+// repaint gives, tick after tick: moving, turning, eating, growing, the notifier going, a pause,
+// and the score widening.
+void ScenePainterTest::repaintingWhatChangedGivesTheWholePicture()
+{
+    FixedFacts facts;
+    PlayWindowScene scene = playWindowLayout();
+    SkinLoader loader;
+    QVERIFY(!loader.load(KRIEL_DATA_DIR "/Skins/Default", scene, nullptr, facts));
+    SeededRandom random;
+    for (int i : {4, 9, 9, 9})  // food at (4, 9), head at (9, 9)
+        random.scripted.push_back(SeededRandom::pickIndex(i));
+    KrielState kriel;
+    NewGame(scene, kriel, random);
+    ShowNotifier(scene);
+
+    const PixelScale scale;
+    const auto whole = [&] {
+        QImage image(scale.pixelX(scene.width), scale.pixelY(scene.height), QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintScene(painter, scene, scale, image.rect());
+        return image;
+    };
+    QImage shown = whole();
+    const Heading moves[] = {Heading::Left,  Heading::Left,  Heading::Left, Heading::Left,
+                             Heading::Left,  Heading::Left,  Heading::Up,   Heading::Up,
+                             Heading::Right, Heading::Right, Heading::Down};
+    int tick = 0;
+    for (Heading heading : moves) {
+        kriel.Direction = heading;
+        kriel.Paused = tick == 8 ? 1 : 0;
+        const PlayWindowScene before = scene;
+        Tick(scene, kriel, 6, random);
+        if (tick == 9)
+            scene.lblfoodcount.caption = QStringLiteral("1206");
+        const QRegion changed = changedArea(before, scene, scale);
+        {
+            QPainter painter(&shown);
+            painter.setClipRegion(changed);
+            paintScene(painter, scene, scale, changed);
+        }
+        QVERIFY2(shown == whole(), qPrintable(QStringLiteral("tick %1").arg(tick)));
+        ++tick;
+    }
+    QCOMPARE(scene.shpkriel.size(), std::size_t(2));  // it ate on the way
 }
 
 QTEST_MAIN(ScenePainterTest)
