@@ -3,7 +3,7 @@
 BUILD_DIR := build
 SOURCES := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test format format-check clean
+.PHONY: all deps configure build run test bench format format-check clean
 
 all: build
 
@@ -28,6 +28,12 @@ run: deps
 test: deps
 	@$(MAKE) --no-print-directory build
 	@ctest --preset default
+
+bench:
+	@scripts/install-deps bench
+	@cmake --preset default > /dev/null
+	@cmake --build --preset default --target kriel gamedata kriel_micro kriel_pace window_probe
+	@python3 bench/run-benchmarks $(BUILD_DIR)
 
 format:
 	@clang-format -i $(SOURCES)

@@ -1,0 +1,219 @@
+// Watches the real program on an X display, the way a player meets it.
+//
+//   window_probe startup RUNS PROGRAM
+//     Starts PROGRAM RUNS times and prints, for each run, a JSON line with the milliseconds from
+//     exec to the start menu being mapped, from the click on Play! to the play window being
+//     mapped, and the resident memory at the menu (VmRSS and VmHWM, kB).
+//   window_probe cpu SECONDS PROGRAM
+//     Starts a game at Hard, turns the collision tests off and steers the kriel round and round,
+//     and prints the CPU time the program used over SECONDS, as a JSON line.
+//
+// Each run starts with an empty settings store in a fresh XDG_CONFIG_HOME.
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <signal.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char* const MenuTitle = "Kriel - Begin a new game";
+const char* const PlayTitle = "Kriel";
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+pid_t launch(const char* program, int run)
+{
+    char folder[] = "/tmp/kriel-probe-XXXXXX";
+    if (!mkdtemp(folder)) {
+        std::perror("mkdtemp");
+        std::exit(1);
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv("XDG_CONFIG_HOME", folder, 1);
+        execl(program, program, static_cast<char*>(nullptr));
+        std::perror("exec");
+        _exit(127);
+    }
+    (void)run;
+    return pid;
+}
+
+void finish(pid_t pid)
+{
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+// Waits for a top-level window of that exact title to be mapped; returns it.
+Window waitForMap(Display* display, const char* title)
+{
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify)
+            continue;
+        char* name = nullptr;
+        const bool match =
+            XFetchName(display, event.xmap.window, &name) && name && std::strcmp(name, title) == 0;
+        if (name)
+            XFree(name);
+        if (match)
+            return event.xmap.window;
+    }
+}
+
+long statusField(pid_t pid, const char* field)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(field, 0) == 0)
+            return std::atol(line.c_str() + std::strlen(field));
+    return -1;
+}
+
+// utime + stime in clock ticks.
+long cpuTicks(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), {});
+    std::size_t at = text.rfind(')');
+    long values[15] = {};
+    std::sscanf(text.c_str() + at + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %ld %ld",
+                &values[0], &values[1]);
+    return values[0] + values[1];
+}
+
+void click(Display* display, Window window, int x, int y)
+{
+    Window child;
+    int rootX = 0;
+    int rootY = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY,
+                          &child);
+    XTestFakeMotionEvent(display, DefaultScreen(display), rootX, rootY, 0);
+    XTestFakeButtonEvent(display, 1, True, 0);
+    XTestFakeButtonEvent(display, 1, False, 0);
+    XFlush(display);
+}
+
+void key(Display* display, KeySym symbol)
+{
+    const KeyCode code = XKeysymToKeycode(display, symbol);
+    XTestFakeKeyEvent(display, code, True, 0);
+    XTestFakeKeyEvent(display, code, False, 0);
+    XFlush(display);
+}
+
+void pause(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+// Play! in the start menu's client area.
+constexpr int PlayX = 248 + 40;
+constexpr int PlayY = 224 + 12;
+// Hard (8), inside the Difficulty Selection frame.
+constexpr int HardX = 8 + 8 + 20;
+constexpr int HardY = 16 + 72 + 8;
+
+int startup(Display* display, int runs, const char* program)
+{
+    for (int run = 0; run < runs; ++run) {
+        const Clock::time_point exec = Clock::now();
+        const pid_t pid = launch(program, run);
+        const Window menu = waitForMap(display, MenuTitle);
+        const double menuMs = millisecondsSince(exec);
+        pause(300);  // let the menu settle before its memory is read
+        const long rss = statusField(pid, "VmRSS:");
+        const long hwm = statusField(pid, "VmHWM:");
+
+        const Clock::time_point clicked = Clock::now();
+        click(display, menu, PlayX, PlayY);
+        waitForMap(display, PlayTitle);
+        const double playMs = millisecondsSince(clicked);
+        finish(pid);
+        std::printf("{\"menu_ms\": %.2f, \"play_ms\": %.2f, \"rss_kb\": %ld, \"hwm_kb\": %ld}\n",
+                    menuMs, playMs, rss, hwm);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+int cpu(Display* display, int seconds, const char* program)
+{
+    const pid_t pid = launch(program, 0);
+    const Window menu = waitForMap(display, MenuTitle);
+    pause(300);
+    click(display, menu, HardX, HardY);
+    pause(100);
+    click(display, menu, PlayX, PlayY);
+    const Window play = waitForMap(display, PlayTitle);
+    pause(300);
+
+    // The hidden code turns the collision tests off, so that the kriel lives for the whole run.
+    key(display, XK_8);
+    pause(400);
+    for (const char* c = "zestlime"; *c; ++c)
+        key(display, XStringToKeysym(std::string(1, *c).c_str()));
+    key(display, XK_Return);
+    pause(300);
+    // Without a window manager nothing gives the focus back to the play window once the box has
+    // gone; a click on its side panel does.
+    click(display, play, 420, 200);
+    pause(100);
+
+    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    const long before = cpuTicks(pid);
+    const Clock::time_point start = Clock::now();
+    const KeySym round[] = {XK_Right, XK_Down, XK_Left, XK_Up};
+    for (int leg = 0; millisecondsSince(start) < seconds * 1000.0; ++leg) {
+        key(display, round[leg % 4]);
+        pause(650);  // ten steps at Hard
+    }
+    const double elapsed = millisecondsSince(start) / 1000.0;
+    const double used = double(cpuTicks(pid) - before) / ticksPerSecond;
+    finish(pid);
+    std::printf("{\"seconds\": %.2f, \"cpu_seconds\": %.3f, \"cpu_percent\": %.3f}\n", elapsed,
+                used, 100 * used / elapsed);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s startup RUNS PROGRAM | cpu SECONDS PROGRAM\n", argv[0]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "%s: no X display\n", argv[0]);
+        return 1;
+    }
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    const int count = std::atoi(argv[2]);
+    if (std::strcmp(argv[1], "startup") == 0)
+        return startup(display, count, argv[3]);
+    if (std::strcmp(argv[1], "cpu") == 0)
+        return cpu(display, count, argv[3]);
+    return 2;
+}
