@@ -3,7 +3,7 @@
 BUILD_DIR := build
 SOURCES := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test bench format format-check clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench format format-check clean
 
 all: build
 
@@ -29,6 +29,12 @@ test: deps
 	@$(MAKE) --no-print-directory build
 	@ctest --preset default
 
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@test -f build-sanitize/build.ninja || cmake --preset sanitize
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
+
 bench:
 	@scripts/install-deps bench
 	@cmake --preset default > /dev/null
@@ -42,4 +48,4 @@ format-check:
 	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) build-sanitize build-fuzz

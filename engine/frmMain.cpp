@@ -155,8 +155,8 @@ void frmMain::Unload()
         return;
 
     const QPointF edges = position();
-    writeSetting(m_platform.settings, SettingKeys::WinX, numberText(float(edges.x())));
-    writeSetting(m_platform.settings, SettingKeys::WinY, numberText(float(edges.y())));
+    writeSettings(m_platform.settings, {{SettingKeys::WinX, numberText(float(edges.x()))},
+                                        {SettingKeys::WinY, numberText(float(edges.y()))}});
 
     m_loaded = false;
     Timer1->stop();

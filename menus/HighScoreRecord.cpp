@@ -44,17 +44,18 @@ QString storableName(const QString& typed)
     return name;
 }
 
-void writeRecord(SettingsStore& store, const QString& name, const QString& score,
+bool writeRecord(SettingsStore& store, const QString& name, const QString& score,
                  const QString& level)
 {
-    writeSetting(store, Name, Crypt::Encipher(name));
-    writeSetting(store, Score, Crypt::Encipher(score));
-    writeSetting(store, Level, Crypt::Encipher(level));
+    return writeSettings(store, {{Name, Crypt::Encipher(name)},
+                                 {Score, Crypt::Encipher(score)},
+                                 {Level, Crypt::Encipher(level)}});
 }
 
-void clearRecord(SettingsStore& store)
+bool clearRecord(SettingsStore& store)
 {
-    writeRecord(store, QStringLiteral("Nobody"), QStringLiteral("0"), QStringLiteral("Easy"));
+    return writeRecord(store, QStringLiteral("Nobody"), QStringLiteral("0"),
+                       QStringLiteral("Easy"));
 }
 
 ShownRecord recordToShow(const SettingsStore& store)

@@ -19,11 +19,13 @@ bool isNewRecord(qint16 stored, qint16 finalScore);
 // The name as the cipher can carry it: each character outside codes 0 to 127 becomes "?".
 QString storableName(const QString& typed);
 
-void writeRecord(SettingsStore& store, const QString& name, const QString& score,
+// Saved together: a program killed meanwhile leaves the old record or the new one. False when the
+// store could not be saved.
+bool writeRecord(SettingsStore& store, const QString& name, const QString& score,
                  const QString& level);
 
 // Nobody, 0, Easy.
-void clearRecord(SettingsStore& store);
+bool clearRecord(SettingsStore& store);
 
 // The record as the high-score viewer shows it, with an absent record read as the cleared one.
 struct ShownRecord {

@@ -2,6 +2,9 @@
 
 #include "platform/SettingsStore.h"
 
+#include <initializer_list>
+#include <utility>
+
 // Every value the game keeps between runs: its section, its key, and the default its usual reader
 // passes. A reader with a default of its own says so at the call.
 struct SettingKey {
@@ -39,9 +42,32 @@ inline QString readSetting(const SettingsStore& store, const SettingKey& key)
     return readSetting(store, key, QLatin1String(key.fallback));
 }
 
-inline void writeSetting(SettingsStore& store, const SettingKey& key, const QString& value)
+inline SettingValue settingValue(const SettingKey& key, const QString& value)
 {
-    store.write(QLatin1String(key.section), QLatin1String(key.key), value);
+    return {QLatin1String(key.section), QLatin1String(key.key), value};
+}
+
+// False when the store could not be saved.
+inline bool writeSetting(SettingsStore& store, const SettingKey& key, const QString& value)
+{
+    return store.writeAll({settingValue(key, value)});
+}
+
+// Several values, saved together.
+inline bool writeSettings(SettingsStore& store,
+                          std::initializer_list<std::pair<SettingKey, QString>> values)
+{
+    QList<SettingValue> all;
+    for (const auto& [key, value] : values)
+        all.append(settingValue(key, value));
+    return store.writeAll(all);
+}
+
+// What the player is told when the store could not be saved.
+inline QString notSavedMessage(const SettingsStore& store)
+{
+    return QStringLiteral("The settings could not be saved to ") + store.location()
+           + QStringLiteral(". The game goes on with them until it ends.");
 }
 
 // Only this exact text means on.

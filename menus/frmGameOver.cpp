@@ -48,8 +48,11 @@ void frmGameOver::Command3_Click()
 {
     const QString name = m_platform.dialogs.input(
         window(), QStringLiteral("Please enter your name."), QStringLiteral("High Score"));
-    writeRecord(m_platform.settings, storableName(name), captionOf(control("lblScore")),
-                m_windows.ops->DifficultyName);
+    // A record is entered without a word; only a record that could not be saved is reported.
+    if (!writeRecord(m_platform.settings, storableName(name), captionOf(control("lblScore")),
+                     m_windows.ops->DifficultyName))
+        m_platform.dialogs.message(window(), notSavedMessage(m_platform.settings),
+                                   QStringLiteral("High Score"));
     Unload();
     m_windows.ops->Show();
 }

@@ -54,24 +54,28 @@ void frmOptions::Form_Load()
 
 void frmOptions::Command1_Click()
 {
-    clearRecord(m_platform.settings);
-    m_platform.dialogs.message(window(), QStringLiteral("High Scores Cleared."),
-                               QStringLiteral("Clear High Scores"));
+    const QString title = QStringLiteral("Clear High Scores");
+    if (clearRecord(m_platform.settings))
+        m_platform.dialogs.message(window(), QStringLiteral("High Scores Cleared."), title);
+    else
+        m_platform.dialogs.message(window(), notSavedMessage(m_platform.settings), title);
 }
 
 void frmOptions::Command4_Click()
 {
     SettingsStore& store = m_platform.settings;
-    writeSetting(store, LastDiff, QStringLiteral("Medium"));
-    writeSetting(store, Skin, QStringLiteral("Default"));
-    writeSetting(store, Sounds, QStringLiteral("1"));
-    writeSetting(store, OnTop, QStringLiteral("1"));
-    writeSetting(store, Notify, QStringLiteral("1"));
-    writeSetting(store, Trans, QStringLiteral("0"));
-    writeSetting(store, TransLevel, QStringLiteral("255"));
-    writeSetting(store, WinX, QStringLiteral("200"));
-    writeSetting(store, WinY, QStringLiteral("200"));
-    m_platform.dialogs.message(window(), QStringLiteral("All settings have returned to default."),
+    const bool saved = writeSettings(store, {{LastDiff, QStringLiteral("Medium")},
+                                             {Skin, QStringLiteral("Default")},
+                                             {Sounds, QStringLiteral("1")},
+                                             {OnTop, QStringLiteral("1")},
+                                             {Notify, QStringLiteral("1")},
+                                             {Trans, QStringLiteral("0")},
+                                             {TransLevel, QStringLiteral("255")},
+                                             {WinX, QStringLiteral("200")},
+                                             {WinY, QStringLiteral("200")}});
+    m_platform.dialogs.message(window(),
+                               saved ? QStringLiteral("All settings have returned to default.")
+                                     : notSavedMessage(store),
                                QStringLiteral("Reset"));
 }
 
@@ -79,9 +83,10 @@ void frmOptions::Command5_Click()
 {
     SettingsStore& store = m_platform.settings;
     const QCheckBox* onTop = control<QCheckBox>("Check2");
-    writeSetting(store, Sounds, onOff(control<QCheckBox>("Check1")));
-    writeSetting(store, OnTop, onOff(onTop));
-    writeSetting(store, Notify, onOff(control<QCheckBox>("Check3")));
+    // Not saved, they still hold for this run: the copies below read them back.
+    writeSettings(store, {{Sounds, onOff(control<QCheckBox>("Check1"))},
+                          {OnTop, onOff(onTop)},
+                          {Notify, onOff(control<QCheckBox>("Check3"))}});
 
     frmOps& menu = *m_windows.ops;
     menu.SoundsSetting = readSetting(store, Sounds);

@@ -1,10 +1,12 @@
 #include "Pictures.h"
 
+#include <QBuffer>
 #include <QImageReader>
 
-std::optional<QImage> loadPicture(const QString& path)
+static std::optional<QImage> read(QImageReader& reader)
 {
-    QImageReader reader(path);
+    // Also for a format whose header does not tell the size before decoding.
+    reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     const QSize size = reader.size();
     if (size.isValid()
         && (size.width() > MaxPictureSide || size.height() > MaxPictureSide
@@ -15,4 +17,18 @@ std::optional<QImage> loadPicture(const QString& path)
     if (picture.isNull())
         return std::nullopt;
     return picture;
+}
+
+std::optional<QImage> loadPicture(const QString& path)
+{
+    QImageReader reader(path);
+    return read(reader);
+}
+
+std::optional<QImage> pictureFromBytes(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    return read(reader);
 }

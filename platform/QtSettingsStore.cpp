@@ -1,18 +1,29 @@
 #include "QtSettingsStore.h"
 
-QtSettingsStore::QtSettingsStore()
-    : m_settings(QSettings::IniFormat, QSettings::UserScope, "Vamblet", "Vamblet")
-{}
+#include <QSettings>
 
-static QString path(const QString& section, const QString& key)
+namespace {
+
+// Settings objects of one process share what they have read and written, so a fresh one per call
+// costs little; it also starts with a clean status, which tells whether this write was saved.
+class Store : public QSettings {
+public:
+    Store()
+        : QSettings(QSettings::IniFormat, QSettings::UserScope, "Vamblet", "Vamblet")
+    {}
+};
+
+QString path(const QString& section, const QString& key)
 {
     return section + '/' + key;
 }
 
+}  // namespace
+
 QString QtSettingsStore::read(const QString& section, const QString& key,
                               const QString& fallback) const
 {
-    const QVariant value = m_settings.value(path(section, key));
+    const QVariant value = Store().value(path(section, key));
     if (!value.isValid())
         return fallback;
     // A hand-edited value with an unquoted comma comes back as a list; keep it as the text it was.
@@ -21,8 +32,17 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
     return value.toString();
 }
 
-void QtSettingsStore::write(const QString& section, const QString& key, const QString& value)
+bool QtSettingsStore::writeAll(const QList<SettingValue>& values)
 {
-    m_settings.setValue(path(section, key), value);
-    m_settings.sync();
+    Store store;
+    for (const SettingValue& v : values)
+        store.setValue(path(v.section, v.key), v.value);
+    // One sync for all: the file is replaced whole, through a new file renamed over it.
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+QString QtSettingsStore::location() const
+{
+    return Store().fileName();
 }

@@ -213,6 +213,31 @@ private slots:
         QVERIFY(program.menu.isLoaded());
     }
 
+    // A store that cannot be saved: no success is claimed, the player is told where it failed.
+    void unsavedSettingsAreReportedInsteadOfSuccess()
+    {
+        FakeProgram program;
+        program.fake.settings.failing = true;
+        program.options.Show();
+        program.click(program.options, "Command1");
+        program.click(program.options, "Command4");
+        program.menu.DifficultyName = "Easy";
+        program.play.FinalScore = 12;
+        program.gameOver.Show();
+        program.click(program.gameOver, "Command3");
+
+        const QString notSaved = "The settings could not be saved to /fake/Vamblet/Vamblet.ini.";
+        QStringList titles;
+        for (const auto& box : program.fake.dialogs.shown.mid(0, 4)) {
+            if (box.kind == "message")
+                QVERIFY2(box.prompt.startsWith(notSaved), qPrintable(box.prompt));
+            titles << box.title;
+        }
+        QCOMPARE(titles, QStringList({"Clear High Scores", "Reset", "High Score", "High Score"}));
+        QCOMPARE(program.fake.dialogs.shown[2].kind, QStringLiteral("input"));
+        QVERIFY(!program.gameOver.isLoaded());
+    }
+
     void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp()
     {
         FakeProgram program;

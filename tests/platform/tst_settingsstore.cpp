@@ -1,5 +1,6 @@
 #include "platform/QtSettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -45,9 +46,24 @@ private slots:
         QtSettingsStore().write("HighScore", "Name", value);
         // A path of its own, so that QSettings parses the file instead of serving it from cache.
         const QString copy = m_configHome.filePath(QTest::currentDataTag() + QString(".ini"));
-        QVERIFY(QFile::copy(QtSettingsStore().fileName(), copy));
+        QVERIFY(QFile::copy(QtSettingsStore().location(), copy));
         QCOMPARE(QSettings(copy, QSettings::IniFormat).value("HighScore/Name").toString(), value);
         QCOMPARE(QtSettingsStore().read("HighScore", "Name", "fallback"), value);
+    }
+
+    // Whoever runs the test, a folder where the file should be cannot be replaced.
+    void aStoreThatCannotBeSavedSaysSoAndKeepsTheValuesForTheRun()
+    {
+        QtSettingsStore store;
+        QVERIFY(store.write("Config", "Skin", "Default"));
+        const QString file = store.location();
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QDir().mkdir(file));
+
+        QVERIFY(!store.writeAll({{"Config", "Skin", "Neon"}, {"Config", "Sounds", "0"}}));
+        QCOMPARE(store.read("Config", "Skin", "Default"), "Neon");
+        QCOMPARE(store.read("Config", "Sounds", "1"), "0");
+        QVERIFY(QDir().rmdir(file));
     }
 
 private:

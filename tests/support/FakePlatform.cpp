@@ -15,10 +15,13 @@ QString FakeSettings::read(const QString& section, const QString& key,
     return values.value(keyPath(section, key), fallback);
 }
 
-void FakeSettings::write(const QString& section, const QString& key, const QString& value)
+bool FakeSettings::writeAll(const QList<SettingValue>& entries)
 {
-    values.insert(keyPath(section, key), value);
-    writes.append(keyPath(section, key) + '=' + value);
+    for (const SettingValue& v : entries) {
+        values.insert(keyPath(v.section, v.key), v.value);
+        writes.append(keyPath(v.section, v.key) + '=' + v.value);
+    }
+    return !failing;
 }
 
 bool FakeSettings::contains(const QString& section, const QString& key) const

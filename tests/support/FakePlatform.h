@@ -15,13 +15,15 @@ class FakeSettings final : public SettingsStore {
 public:
     QString read(const QString& section, const QString& key,
                  const QString& fallback) const override;
-    void write(const QString& section, const QString& key, const QString& value) override;
+    bool writeAll(const QList<SettingValue>& values) override;
+    QString location() const override { return QStringLiteral("/fake/Vamblet/Vamblet.ini"); }
 
     bool contains(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key) const;
 
     QMap<QString, QString> values;  // "Section/Key" -> value
     QStringList writes;             // "Section/Key=value", in order
+    bool failing = false;           // writes are kept in memory but reported as not saved
 };
 
 class RecordingSound final : public SoundPlayer {
