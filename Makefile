@@ -35,6 +35,14 @@ test-sanitize: deps
 	@cmake --build --preset sanitize
 	@ctest --preset sanitize
 
+# Each fuzz target for FUZZ_SECONDS seconds, built with clang's libFuzzer and the sanitizers.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@scripts/install-deps fuzz
+	@test -f build-fuzz/build.ninja || cmake --preset fuzz
+	@cmake --build --preset fuzz
+	@tests/fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
 bench:
 	@scripts/install-deps bench
 	@cmake --preset default > /dev/null

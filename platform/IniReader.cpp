@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 static QString decode(QByteArray contents)
 {
     if (contents.startsWith("\xEF\xBB\xBF"))
@@ -78,5 +80,6 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return iniValueIn(file.read(IniReadLimit), section, key);
+    // Asking for the whole limit would reserve a mebibyte for every value read.
+    return iniValueIn(file.read(std::min(file.size(), IniReadLimit)), section, key);
 }

@@ -5,7 +5,8 @@
 
 #include <optional>
 
-// Pictures larger than this on a side, or in all, are refused before any pixel is decoded.
+// Pictures larger than this on a side, or in all, are refused: by the size their header gives
+// before any pixel is decoded, and by the size they come out as once decoded.
 inline constexpr int MaxPictureSide = 8192;
 inline constexpr qint64 MaxPicturePixels = 32'000'000;
 

@@ -39,7 +39,17 @@ bool QtSettingsStore::writeAll(const QList<SettingValue>& values)
         store.setValue(path(v.section, v.key), v.value);
     // One sync for all: the file is replaced whole, through a new file renamed over it.
     store.sync();
-    return store.status() == QSettings::NoError;
+    switch (store.status()) {
+    case QSettings::NoError:
+        return true;
+    case QSettings::AccessError:
+        return false;
+    case QSettings::FormatError:
+        break;
+    }
+    // The file it read was damaged, and that error is the only one QSettings keeps. A save wrote
+    // a clean file in its place, which now reads without error; a failed one left the damage.
+    return Store().status() == QSettings::NoError;
 }
 
 QString QtSettingsStore::location() const

@@ -6,7 +6,8 @@
 
 void setWindowShape(QWidget* window, const QRegion& outline)
 {
-    window->setMask(outline);
+    // An empty mask would mean no mask at all: the whole window. A pixel beside it shows nothing.
+    window->setMask(outline.isEmpty() ? QRegion(-1, -1, 1, 1) : outline);
     window->update();
 }
 
