@@ -3,7 +3,7 @@
 BUILD_DIR := build
 SOURCES := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench format format-check clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench install package screenshots format format-check clean
 
 all: build
 
@@ -42,6 +42,29 @@ fuzz: deps
 	@test -f build-fuzz/build.ninja || cmake --preset fuzz
 	@cmake --build --preset fuzz
 	@tests/fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+# The program folder in PREFIX/lib/kriel, the launcher in PREFIX/bin and the desktop's files in
+# PREFIX/share; PREFIX is /usr/local unless the build was configured otherwise. DESTDIR is honoured.
+install: deps
+	@$(MAKE) --no-print-directory configure
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata
+	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
+
+# A Debian package of the same, for /usr: build/kriel_<version>_<arch>.deb.
+package: deps
+	@scripts/install-deps package
+	@$(MAKE) --no-print-directory configure
+	@appstreamcli validate --no-net desktop/*.metainfo.xml
+	@desktop-file-validate desktop/*.desktop
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata
+	@cd $(BUILD_DIR) && cpack
+
+# Pictures of the six windows in docs/, taken on a private X server.
+screenshots: deps
+	@scripts/install-deps screenshots
+	@$(MAKE) --no-print-directory configure
+	@cmake --build --preset default --target kriel gamedata
+	@scripts/take-screenshots $(BUILD_DIR) docs
 
 bench:
 	@scripts/install-deps bench

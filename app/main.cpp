@@ -21,6 +21,10 @@
 
 int main(int argc, char* argv[])
 {
+    // The shaped play window, its remembered place and dragging it need X11's way with windows;
+    // on a Wayland desktop with an X server beside it (XWayland), the game uses that.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
     // The game counts its own windows (its dialogs are tool windows, which Qt does not count) and

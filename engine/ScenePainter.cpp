@@ -114,7 +114,6 @@ void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
     if (shape.borderStyle != BorderStyle::Transparent) {
         pen = QPen(toQColor(shape.borderColor), 1, penStyle(shape.borderStyle), Qt::FlatCap,
                    Qt::MiterJoin);
-        pen.setCosmetic(true);
     }
 
     painter.save();
