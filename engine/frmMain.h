@@ -59,7 +59,6 @@ public:
     const PlayWindowScene& scene() const { return m_scene; }
     const KrielState& kriel() const { return m_kriel; }
     const QString& skinPath() const { return SkinPath; }
-    const QString& codeEntry() const { return CodeEntry; }
     PixelScale pixelScale() const;
     // The window's left and top edges in twips of the screen.
     QPointF position() const;

@@ -8,12 +8,15 @@ QIcon applicationIcon()
     return icon;
 }
 
+// Decoded once: every load of the play window starts from its layout, and the copies share these.
 QImage playWindowPlaceholder()
 {
-    return QImage(QStringLiteral(":/layouts/placeholder.bmp"));
+    static const QImage picture(QStringLiteral(":/layouts/placeholder.bmp"));
+    return picture;
 }
 
 QImage layoutFoodPicture()
 {
-    return QImage(QStringLiteral(":/layouts/food.gif"));
+    static const QImage picture(QStringLiteral(":/layouts/food.gif"));
+    return picture;
 }

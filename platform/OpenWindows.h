@@ -14,8 +14,6 @@ public:
     void loaded();
     void unloaded();
 
-    int count() const { return m_count; }
-
 private:
     void endIfNoneLeft();
 
