@@ -9,6 +9,7 @@
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/WindowShape.h"
+#include "skins/SkinFolders.h"
 
 #include <algorithm>
 #include <cmath>
@@ -114,8 +115,10 @@ void frmMain::Form_Load()
     }
     placeWindow();
 
-    SkinPath = m_platform.facts.programFolder() + QStringLiteral("/Skins/")
-               + readSetting(m_platform.settings, SettingKeys::Skin);
+    const SkinLocation skin =
+        locateSkin(readSetting(m_platform.settings, SettingKeys::Skin), m_platform.facts);
+    SkinPath = skin.path;
+    m_skinFound = skin.found;
     if (!runSkinLoader())
         return;
 
@@ -129,10 +132,10 @@ void frmMain::Form_Load()
 
 bool frmMain::runSkinLoader()
 {
-    const std::optional<SkinError> error =
-        m_skin.load(SkinPath, m_scene, m_widget, m_platform.facts);
+    // A skin found nowhere is not loaded at all: its path may be one the name made up.
+    const bool loaded = m_skinFound && !m_skin.load(SkinPath, m_scene, m_widget, m_platform.facts);
     refresh();
-    if (!error)
+    if (loaded)
         return true;
 
     // The game cannot go on; no tick may run on a half-styled scene while the message is up.

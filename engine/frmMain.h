@@ -82,6 +82,7 @@ private:
     KrielState m_kriel;
     SkinLoader m_skin;
     QString SkinPath;
+    bool m_skinFound = false;
     qint32 DragX = 0;
     qint32 DragY = 0;
     float m_left = 0;

@@ -1,5 +1,7 @@
 #include "IniReader.h"
 
+#include "platform/RegularFile.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -77,8 +79,8 @@ QString iniValueIn(const QByteArray& contents, const QString& section, const QSt
 
 QString readIniValue(const QString& filePath, const QString& section, const QString& key)
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, filePath))
         return {};
     // Asking for the whole limit would reserve a mebibyte for every value read.
     return iniValueIn(file.read(std::min(file.size(), IniReadLimit)), section, key);

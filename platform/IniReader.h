@@ -7,7 +7,7 @@
 //   and the first matching key in it wins;
 // - blanks around the value are dropped, then one pair of surrounding double or single quotes;
 // - at most 254 characters of the value are kept;
-// - a missing file, section or key reads as "";
+// - a missing file, section or key reads as "", and so does anything but a regular file;
 // - CRLF line ends and a UTF-8 byte-order mark are accepted; lines starting with ';' are comments;
 // - backslashes, commas and everything else in a value are plain text.
 // Only the first MiB of the file is read. Bytes that are not UTF-8 are taken as Latin-1.

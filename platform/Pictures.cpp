@@ -1,6 +1,9 @@
 #include "Pictures.h"
 
+#include "platform/RegularFile.h"
+
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
@@ -133,7 +136,10 @@ static std::optional<QImage> read(QImageReader& reader)
 
 std::optional<QImage> loadPicture(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file;
+    if (!openRegularFile(file, path))
+        return std::nullopt;
+    QImageReader reader(&file);
     return read(reader);
 }
 

@@ -11,7 +11,7 @@ inline constexpr int MaxPictureSide = 8192;
 inline constexpr qint64 MaxPicturePixels = 32'000'000;
 
 // Loads a BMP or GIF (or any other format the image plugins read); nothing when the file is
-// missing, unreadable, not a picture, or too large.
+// missing, not a regular file, unreadable, not a picture, or too large.
 std::optional<QImage> loadPicture(const QString& path);
 
 // The same, from a picture's bytes.

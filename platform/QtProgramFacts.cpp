@@ -1,6 +1,7 @@
 #include "QtProgramFacts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -9,6 +10,19 @@
 QString QtProgramFacts::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString xdgDataHome(const QString& xdgDataHomeVariable, const QString& home)
+{
+    // A relative value is to be ignored, as if unset.
+    if (QDir::isAbsolutePath(xdgDataHomeVariable))
+        return QDir::cleanPath(xdgDataHomeVariable);
+    return QDir::cleanPath(home + QStringLiteral("/.local/share"));
+}
+
+QString QtProgramFacts::dataHome() const
+{
+    return xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
 }
 
 static float twipsPerPixel(qreal dotsPerInch)

@@ -5,7 +5,12 @@
 class QtProgramFacts final : public ProgramFacts {
 public:
     QString programFolder() const override;
+    QString dataHome() const override;
     float twipsPerPixelX() const override;
     float twipsPerPixelY() const override;
     QList<QRect> screenAreas() const override;
 };
+
+// The data home the XDG base directory rules give for these values of XDG_DATA_HOME and HOME: the
+// variable when it holds an absolute path, else HOME's .local/share.
+QString xdgDataHome(const QString& xdgDataHomeVariable, const QString& home);

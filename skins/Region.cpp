@@ -8,6 +8,9 @@
 #include <QVector>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 // As a transparent colour: take the picture's own bottom-left pixel instead.
@@ -54,6 +57,7 @@ void Region::ApplyRgn(QWidget* hWnd) const
 void Region::ScanPicture(const QImage& picture, qint32& transColor)
 {
     m_hndRegion = QRegion();
+    m_tooComplex = false;
     if (!ScanDib)
         ScanDib = std::make_unique<cDIBSection>();
     ScanDib->CreateFromPicture(picture);
@@ -69,12 +73,26 @@ void Region::ScanPicture(const QImage& picture, qint32& transColor)
     if (transColor == TransparentFromPicture)
         transColor = colourAt(bits);
 
-    // QRegion::setRects() takes the runs whole when they come top row first, left to right and
-    // never touching within a row. Uniting them one at a time would rework the whole region for
-    // every run above those already held, which in stored (bottom-up) order is every run.
-    QVector<QRect> runs;
+    // Rows whose runs are the same as the row above's make one taller rectangle per run: a
+    // picture of stripes is then a rectangle per stripe, not per stripe and row. The result is
+    // what QRegion::setRects() takes whole: bands top first, every rectangle of a band of the
+    // same height, left to right and never touching. Uniting the runs one at a time instead
+    // would rework the whole region for every run.
+    QVector<QRect> rects;
+    std::vector<std::pair<qint32, qint32>> band;  // the runs of the band being built
+    std::vector<std::pair<qint32, qint32>> runs;  // the runs of the row being read
+    qint32 bandTop = 0;
+    const auto closeBand = [&](qint32 bottom) {
+        if (rects.size() + qsizetype(band.size()) > MaxOutlineRectangles)
+            return false;
+        for (const auto& [start, end] : band)
+            rects.append(QRect(start, bandTop, end - start, bottom - bandTop));
+        return true;
+    };
+
     for (qint32 top = 0; top < height; ++top) {
         const quint8* row = bits + (height - 1 - top) * stride;
+        runs.clear();
         qint32 x = 0;
         for (;;) {
             while (x < lastColumn && colourAt(row + 3 * x) == transColor)
@@ -83,13 +101,25 @@ void Region::ScanPicture(const QImage& picture, qint32& transColor)
             while (x < lastColumn && colourAt(row + 3 * x) != transColor)
                 ++x;
             if (x > start)
-                runs.append(QRect(start, top, x - start, 1));
+                runs.emplace_back(start, x);
             if (x >= lastColumn)
                 break;
             ++x;
         }
+        if (runs == band)
+            continue;
+        if (!closeBand(top)) {
+            m_tooComplex = true;
+            return;
+        }
+        band.swap(runs);
+        bandTop = top;
     }
-    m_hndRegion.setRects(runs.constData(), int(runs.size()));
+    if (!closeBand(height)) {
+        m_tooComplex = true;
+        return;
+    }
+    m_hndRegion.setRects(rects.constData(), int(rects.size()));
 }
 
 void Region::OffsetHeader(const QWidget* tmpForm)

@@ -38,7 +38,14 @@ public:
     // a stopping point: it is never part of the outline, so a picture one pixel wide has an
     // empty one. A picture that gives no pixels (empty, or too large to copy) gives an empty
     // outline and leaves transColor as it was.
+    //
+    // Rows alike are merged into taller rectangles. An outline that would still take more than
+    // MaxOutlineRectangles rectangles is not built: hndRegion() is then empty and tooComplex()
+    // true.
     void ScanPicture(const QImage& picture, qint32& transColor);
+
+    // True when the last ScanPicture() found the picture's outline too complex to give a window.
+    bool tooComplex() const { return m_tooComplex; }
 
     // Lines the outline up with the client area of a framed window: with the frame's extra size
     // in pixels (frameGeometry() less geometry()), moves hndRegion() right by dx = extra width / 2
@@ -48,5 +55,6 @@ public:
 
 private:
     QRegion m_hndRegion;
+    bool m_tooComplex = false;
     std::unique_ptr<cDIBSection> ScanDib;
 };

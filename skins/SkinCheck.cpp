@@ -13,13 +13,13 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
     SkinLoader loader;
     const QString path = QFileInfo(folder).absoluteFilePath();
     if (!QFileInfo(path).isDir())
-        return {false, path + QStringLiteral(": not a folder")};
+        return {false, path + QStringLiteral(": not a folder"), {}, {}};
     if (const std::optional<SkinError> error = loader.load(path, scene, nullptr, facts)) {
         QString where = QFileInfo(error->file).fileName();
         if (!error->key.isEmpty())
             where +=
                 QStringLiteral(" [%1] %2 = \"%3\"").arg(error->section, error->key, error->value);
-        return {false, where + QStringLiteral(": ") + error->reason};
+        return {false, where + QStringLiteral(": ") + error->reason, {}, {}};
     }
 
     const QString name = loader.LoadSkin(QStringLiteral("Info"), QStringLiteral("Name"));
@@ -35,5 +35,5 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
         report += QStringLiteral("; no [Info] Name, so the skin selector will not store it");
     else
         report += QStringLiteral("; named \"%1\"").arg(name);
-    return {true, report};
+    return {true, report, scene, loader.skinRegion().hndRegion()};
 }

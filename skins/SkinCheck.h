@@ -1,5 +1,8 @@
 #pragma once
 
+#include "layouts/PlayWindowLayout.h"
+
+#include <QRegion>
 #include <QString>
 
 class ProgramFacts;
@@ -7,6 +10,10 @@ class ProgramFacts;
 struct SkinCheck {
     bool ok = false;
     QString report;  // one line for the skin's author
+    // For a skin the game takes: the play window's scene with the skin applied, and its outline
+    // in window pixels.
+    PlayWindowScene scene;
+    QRegion outline;
 };
 
 // Loads the skin folder with the game's own loader, as the play window would, and says either

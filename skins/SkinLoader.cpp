@@ -4,6 +4,8 @@
 #include "platform/NumberText.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramFacts.h"
+#include "platform/RegularFile.h"
+#include "platform/WindowShape.h"
 #include "skins/SkinValues.h"
 
 namespace {
@@ -60,9 +62,31 @@ float twips(double pixels, float twipsPerPixel)
     return static_cast<float>(pixels * twipsPerPixel);
 }
 
+// Why a file of the skin could not be used, when it was not what it holds.
+std::optional<QString> fileProblem(const QString& path)
+{
+    switch (fileKindAt(path)) {
+    case FileKind::Missing:
+        return QStringLiteral("missing");
+    case FileKind::Other:
+        return QStringLiteral("not a regular file");
+    case FileKind::Regular:
+        break;
+    }
+    return std::nullopt;
+}
+
 SkinError pictureError(const QString& path)
 {
-    return {path, {}, {}, {}, QStringLiteral("missing, unreadable or not a picture")};
+    return {path,
+            {},
+            {},
+            {},
+            fileProblem(path).value_or(
+                QStringLiteral("unreadable, not a picture, or larger than %1 pixels a side or %2 "
+                               "in all")
+                    .arg(MaxPictureSide)
+                    .arg(MaxPicturePixels))};
 }
 
 }  // namespace
@@ -94,9 +118,21 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
 
     qint32 transColor = 1;
     SkinRegion.ScanPicture(SkinPicture, transColor);
+    if (SkinRegion.tooComplex())
+        return SkinError{SkinBmpPath,
+                         {},
+                         {},
+                         {},
+                         QStringLiteral("outline too complex: it takes more than %1 rectangles, "
+                                        "even with rows alike merged")
+                             .arg(MaxOutlineRectangles)};
     SkinRegion.OffsetHeader(window);
     scene.picture = SkinPicture;
     SkinRegion.ApplyRgn(window);
+
+    // Read as a file, where its values would only come out empty.
+    if (const std::optional<QString> problem = fileProblem(SkinIniPath))
+        return SkinError{SkinIniPath, {}, {}, {}, *problem};
 
     ValueReader values(*this, SkinIniPath);
     const QString positions = QStringLiteral("Positions");

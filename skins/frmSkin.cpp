@@ -3,8 +3,8 @@
 #include "menus/SettingKeys.h"
 #include "platform/IniReader.h"
 #include "platform/Platform.h"
+#include "skins/SkinFolders.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <QPushButton>
 #include <QUrl>
@@ -34,7 +34,7 @@ void frmSkin::connectControls()
 
 void frmSkin::Form_Load()
 {
-    FillSkinList(m_platform.facts.programFolder() + QStringLiteral("/Skins/"));
+    FillSkinList(skinsFolders(m_platform.facts));
 
     auto* list = control<QListWidget>("List1");
     const QString current = readSetting(m_platform.settings, SettingKeys::Skin);
@@ -43,16 +43,19 @@ void frmSkin::Form_Load()
         list->setCurrentItem(matches.front());
 }
 
-void frmSkin::FillSkinList(const QString& skinsFolder)
+void frmSkin::FillSkinList(const QStringList& folders)
 {
     auto* list = control<QListWidget>("List1");
     list->clear();
-    // The folders alone, in an order that does not depend on the file system.
-    const QStringList folders =
-        QDir(skinsFolder)
-            .entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    list->addItems(folders);
-    setCaption(control("Label3"), QStringLiteral("Skins Folder: ") + skinsFolder);
+    list->addItems(skinNames(m_platform.facts));
+    // The label has room for one folder: the game's own. The player's is named where it is
+    // looked for, and in the help documents.
+    QWidget* label = control("Label3");
+    setCaption(label, QStringLiteral("Skins Folder: ") + folders.front() + u'/');
+    QStringList lines;
+    for (const QString& folder : folders)
+        lines.append(folder + u'/');
+    label->setToolTip(QStringLiteral("Skins are read from:\n") + lines.join(u'\n'));
 }
 
 QString frmSkin::selectedSkin() const
@@ -63,9 +66,10 @@ QString frmSkin::selectedSkin() const
 
 QString frmSkin::LoadSkin(const QString& Header, const QString& Variable) const
 {
-    return readIniValue(m_platform.facts.programFolder() + QStringLiteral("/Skins/")
-                            + selectedSkin() + QStringLiteral("/config.ini"),
-                        Header, Variable);
+    const SkinLocation skin = locateSkin(selectedSkin(), m_platform.facts);
+    if (!skin.found)
+        return {};
+    return readIniValue(skin.path + QStringLiteral("/config.ini"), Header, Variable);
 }
 
 void frmSkin::List1_Click()

@@ -2,8 +2,8 @@
 
 #include "layouts/Form.h"
 
-// The skin selector: lists the folders of Skins beside the program, shows the Info of the one
-// selected, and stores the chosen folder's name as the skin of the next game.
+// The skin selector: lists the skins of both skins folders, shows the Info of the one selected,
+// and stores the chosen folder's name as the skin of the next game.
 class frmSkin final : public Form {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ private:
     void connectControls() override;
     void Form_Load() override;
 
-    void FillSkinList(const QString& skinsFolder);
+    void FillSkinList(const QStringList& folders);
     void List1_Click();
     void Command1_Click();  // Apply
     void websitetext_Click();

@@ -200,6 +200,47 @@ private slots:
         QCOMPARE(game.fake.end.calls, 1);
     }
 
+    // A skin the player added to the data home plays, and S reads it again there.
+    void playersOwnSkinPlaysAndReloads()
+    {
+        Game game;
+        SkinFolder mine("Mine", "kriel/Skins");
+        mine.setValue("Positions", "PlayAreaX", "8");
+        game.fake.facts.playerData = mine.programFolder();
+        game.fake.settings.values["Config/Skin"] = "Mine";
+        game.form.Show();
+        QCOMPARE(game.form.skinPath(), mine.skinPath());
+        QCOMPARE(game.form.scene().shprect.bounds.left, 120.0f);
+        mine.setValue("Positions", "PlayAreaX", "10");
+        game.key(KeyCodes::S);
+        QCOMPARE(game.form.scene().shprect.bounds.left, 150.0f);
+        QVERIFY(game.fake.dialogs.shown.isEmpty());
+    }
+
+    // Each names the Default skin through a path: none is loaded, all get the missing-skin error.
+    void pathLikeSkinNameIsNoSkin_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"../Skins/Default", "./Default", "Default/.", "..", " "})
+            QTest::newRow(name) << QString(name);
+        QTest::newRow("absolute") << QString();
+    }
+
+    void pathLikeSkinNameIsNoSkin()
+    {
+        QFETCH(QString, name);
+        Game game;
+        if (name.isNull())
+            name = game.skin.skinPath();
+        game.fake.settings.values["Config/Skin"] = name;
+        game.form.Show();
+        QCOMPARE(game.fake.dialogs.shown.value(0).prompt,
+                 QString("There was an error loading the skin.  Please select a new skin. [%1]")
+                     .arg(game.fake.facts.folder + "/Skins/" + name));
+        QCOMPARE(game.form.scene().width, playWindowLayout().width);
+        QCOMPARE(game.fake.end.calls, 1);
+    }
+
     void draggingWithTheLeftButtonAloneMovesTheWindow()
     {
         Game game;

@@ -1,6 +1,8 @@
+#include "platform/WindowShape.h"
 #include "skins/Region.h"
 
 #include <QImage>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QWidget>
 
@@ -18,6 +20,18 @@ QImage picture(const QStringList& rows)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, rows[y][x] == '.' ? Clear : Black);
+    return image;
+}
+
+// `rows` runs a row, each one pixel wide with one transparent pixel after it, shifted by a pixel
+// from one row to the next so that no two rows are alike, and `extra` more runs in a last row.
+QImage checkerboard(int rows, int runs, int extra = 0)
+{
+    QImage image(2 * runs + 2, rows + (extra ? 1 : 0), QImage::Format_RGB32);
+    image.fill(Clear);
+    for (int y = 0; y < image.height(); ++y)
+        for (int i = 0; i < (y < rows ? runs : extra); ++i)
+            image.setPixel(2 * i + (y < rows ? y % 2 : 1), y, Black);
     return image;
 }
 
@@ -42,6 +56,27 @@ private slots:
         QTest::newRow("runs of every kind")
             << picture({"..##..###.#.", "#.#.#.#.#.##", "############", "...#####....",
                         "##.......###", "............", "#..........#", ".#.#.#.#.#.#"});
+        // Rows alike, next to each other or apart, and rows that differ only in a run's end or
+        // in their last column, which the outline never holds.
+        QTest::newRow("rows alike")
+            << picture({"#..##.", "#..##.", "#..##.", "#..###", "#..#..", "#..##.", "......",
+                        "......", "#..##.", ".....#", "......", "##.###", ".#.##."});
+        // Pictures made of a few distinct rows, repeated at random.
+        QRandomGenerator random(7);
+        for (int n = 0; n < 20; ++n) {
+            QStringList kinds;
+            for (int k = 0; k < 3; ++k) {
+                QString row;
+                for (int x = 0; x < 9; ++x)
+                    row += random.bounded(2) ? '#' : '.';
+                kinds << row;
+            }
+            QStringList rows;
+            for (int y = 0; y < 12; ++y)
+                rows << kinds[random.bounded(3)];
+            rows.last()[0] = '.';
+            QTest::addRow("random %d", n) << picture(rows);
+        }
     }
 
     // The outline is built from whole runs in one go; it must cover what the pixels do.
@@ -60,6 +95,49 @@ private slots:
                     pixels += QRect(x, y, 1, 1);
         // Where the two disagree, if anywhere.
         QCOMPARE(region.hndRegion().xored(pixels).boundingRect(), QRect());
+    }
+
+    // Every other column transparent: one rectangle per stripe, however tall.
+    void stripesMakeOneRectangleEach()
+    {
+        QImage stripes(400, 300, QImage::Format_RGB32);
+        for (int x = 0; x < stripes.width(); ++x)
+            for (int y = 0; y < stripes.height(); ++y)
+                stripes.setPixel(x, y, x % 2 ? Black : Clear);
+        qint32 transColor = 1;
+        Region region;
+        region.ScanPicture(stripes, transColor);
+        QVERIFY(!region.tooComplex());
+        QCOMPARE(region.hndRegion().rectCount(), 199);
+        QCOMPARE(region.hndRegion().boundingRect(), QRect(1, 0, 397, 300));
+    }
+
+    // An outline the window system could not take whole is not built at all.
+    void outlineOfMoreRectanglesThanAWindowTakesIsTooComplex_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<bool>("tooComplex");
+        const int rows = 128;
+        const int runs = MaxOutlineRectangles / rows;
+        QVERIFY(rows * runs == MaxOutlineRectangles);
+        QTest::newRow("at the limit") << checkerboard(rows, runs) << false;
+        QTest::newRow("one past it") << checkerboard(rows, runs, 1) << true;
+        QTest::newRow("far past it") << checkerboard(2000, 1000) << true;
+    }
+
+    void outlineOfMoreRectanglesThanAWindowTakesIsTooComplex()
+    {
+        QFETCH(QImage, image);
+        QFETCH(bool, tooComplex);
+        Region region;
+        qint32 transColor = 1;
+        region.ScanPicture(image, transColor);
+        QCOMPARE(region.tooComplex(), tooComplex);
+        QCOMPARE(region.hndRegion().rectCount(), tooComplex ? 0 : int(MaxOutlineRectangles));
+        // A simple picture after a complex one is built again.
+        region.ScanPicture(picture({"##.", "..."}), transColor);
+        QVERIFY(!region.tooComplex());
+        QCOMPARE(region.hndRegion(), QRegion(0, 0, 2, 1));
     }
 
     // OffsetHeader goes by the flag alone, so a frame measured before the window lost its border

@@ -1,3 +1,5 @@
+#include "engine/SkinPreview.h"
+#include "platform/WindowShape.h"
 #include "skins/SkinCheck.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
@@ -37,7 +39,7 @@ private slots:
                                  << "config.ini [Colors] KrielR = \"\": missing";
         QTest::newRow("no food") << "food.gif"
                                  << "-"
-                                 << "food.gif: missing, unreadable or not a picture";
+                                 << "food.gif: missing";
     }
 
     void theFirstRefusalIsNamed()
@@ -53,6 +55,50 @@ private slots:
         const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
         QVERIFY(!check.ok);
         QCOMPARE(check.report, report);
+    }
+
+    // Runs that change from every row to the next cannot be merged; stripes can.
+    void outlineTooComplexForAWindowIsRefused()
+    {
+        SkinFolder skin;
+        const FixedFacts facts;
+        QImage board(202, 200, QImage::Format_RGB32);
+        for (int y = 0; y < board.height(); ++y)
+            for (int x = 0; x < board.width(); ++x)
+                board.setPixel(x, y, (x + y) % 2 ? qRgb(0, 0, 0) : qRgb(255, 0, 255));
+        skin.setBitmap(board);
+        SkinCheck check = checkSkin(skin.skinPath(), facts);
+        QCOMPARE(check.report, QString("skin.bmp: outline too complex: it takes more than %1 "
+                                       "rectangles, even with rows alike merged")
+                                   .arg(MaxOutlineRectangles));
+        for (int y = 0; y < board.height(); ++y)
+            for (int x = 0; x < board.width(); ++x)
+                board.setPixel(x, y, x % 2 ? qRgb(0, 0, 0) : qRgb(255, 0, 255));
+        skin.setBitmap(board);
+        check = checkSkin(skin.skinPath(), facts);
+        QVERIFY2(check.ok, qPrintable(check.report));
+        QCOMPARE(check.outline.rectCount(), 100);
+    }
+
+    // The picture an author gets of a skin: the play window a few moves into a game, cut to its
+    // outline.
+    void renderShowsTheWindowInPlayCutToItsOutline()
+    {
+        SkinFolder skin;
+        skin.setValue("Styles", "KrielBorder", "0");
+        const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
+        QVERIFY(check.ok);
+        const PlayWindowScene scene = previewScene(check.scene);
+        const QImage window = renderPlayWindow(scene, check.outline, PixelScale{15, 15});
+        QCOMPARE(window.size(), QSize(60, 50));
+        QCOMPARE(qAlpha(window.pixel(0, 49)), 0);   // the bottom-left colour
+        QCOMPARE(qAlpha(window.pixel(59, 10)), 0);  // the rightmost column
+        QCOMPARE(window.pixel(1, 1), qRgb(128, 128, 128));
+        // The head at column 9, row 8 of a grid of 2-pixel cells from (4, 5), in the kriel's
+        // colour, and the notifier round it.
+        QCOMPARE(window.pixel(4 + 18, 5 + 16), qRgb(0, 0, 255));
+        QCOMPARE(window.pixel(4 + 18 - 2, 5 + 16 - 2), qRgb(255, 255, 0));
+        QCOMPARE(scene.lblfoodcount.caption, QStringLiteral("24"));
     }
 };
 

@@ -9,21 +9,29 @@
 
 namespace {
 
-// A program folder whose Skins hold "Default", the skin of a first run, two others and a file.
+// A program folder whose Skins hold "Default", the skin of a first run, two others and a file;
+// and a player's data home with a skin of the player's own, another Default, and a folder whose
+// name is no skin name.
 struct Selector {
     Selector()
     {
         fake.facts.folder = skins.programFolder();
+        fake.facts.playerData = player.programFolder();
         skins.writeConfig("[Info]\nName=Nights\nAuthor=Vi\nWebSite=https://n.org\nComments=Hi.");
         addSkin("aqua", "[info]\nname=Aqua\n");
         addSkin("NoName", "[Info]\nAuthor=Someone\nWebSite=C:\\Windows\\calc.exe\n");
         QFile(skins.programFolder() + "/Skins/notes.txt").open(QIODevice::WriteOnly);
+        player.writeConfig("[Info]\nName=Mine\nWebSite=https://mine.org\n");
+        addSkin("Default", "[Info]\nName=Shadowed\n", player.programFolder() + "/kriel/Skins/");
+        addSkin("a\\b", "[Info]\nName=Back\n", player.programFolder() + "/kriel/Skins/");
     }
 
-    void addSkin(const QString& name, const QByteArray& config)
+    void addSkin(const QString& name, const QByteArray& config, QString folder = {})
     {
-        QDir(skins.programFolder()).mkpath("Skins/" + name);
-        QFile file(skins.programFolder() + "/Skins/" + name + "/config.ini");
+        if (folder.isEmpty())
+            folder = skins.programFolder() + "/Skins/";
+        QDir().mkpath(folder + name);
+        QFile file(folder + name + "/config.ini");
         file.open(QIODevice::WriteOnly);
         file.write(config);
     }
@@ -43,6 +51,7 @@ struct Selector {
 
     FakePlatform fake;
     SkinFolder skins{"Default"};
+    SkinFolder player{"mine", "kriel/Skins"};
     frmSkin form{fake.platform};
 };
 
@@ -56,7 +65,8 @@ private slots:
     {
         Selector s;
         s.form.Show();
-        QCOMPARE(s.items(), QStringList({"aqua", "Default", "NoName"}));
+        QCOMPARE(s.items(), QStringList({"aqua", "Default", "mine", "NoName"}));
+        QCOMPARE(s.caption("Label3"), "Skins Folder: " + s.skins.programFolder() + "/Skins/");
         QCOMPARE(s.form.window()->windowTitle(), QStringLiteral("Skin Selector - Nights"));
         QCOMPARE(s.caption("author"), QStringLiteral("Author: Vi"));
         QCOMPARE(s.caption("description"), QStringLiteral("Hi."));
@@ -70,7 +80,12 @@ private slots:
         s.click("websitetext");
         s.select("NoName");
         s.click("websitetext");
-        QCOMPARE(s.fake.shell.opened, QStringList("https://n.org"));
+        s.select("mine");
+        s.click("websitetext");
+        QCOMPARE(s.fake.shell.opened, QStringList({"https://n.org", "https://mine.org"}));
+        QCOMPARE(s.caption("skinname"), QStringLiteral("Skin Name: Mine"));
+        s.click("Command1");
+        QCOMPARE(s.fake.settings.writes, QStringList("Config/Skin=mine"));
     }
 
     void refreshFindsAMissingCurrentSkinAndApplyStoresOnlyNamedOnes()
@@ -83,7 +98,7 @@ private slots:
 
         s.addSkin("Gone", "[Info]\nName=Back\n");
         s.click("Command3");
-        QCOMPARE(s.items(), QStringList({"aqua", "Default", "Gone", "NoName"}));
+        QCOMPARE(s.items(), QStringList({"aqua", "Default", "Gone", "mine", "NoName"}));
         QCOMPARE(s.caption("skinname"), QStringLiteral("Skin Name: Back"));
 
         s.select("NoName");

@@ -75,11 +75,13 @@ private:
 class FixedFacts final : public ProgramFacts {
 public:
     QString programFolder() const override { return folder; }
+    QString dataHome() const override { return playerData; }
     float twipsPerPixelX() const override { return twipsPerPixel; }
     float twipsPerPixelY() const override { return twipsPerPixel; }
     QList<QRect> screenAreas() const override { return screens; }
 
     QString folder;
+    QString playerData;  // none unless a test gives one
     float twipsPerPixel = 15;
     QList<QRect> screens{QRect(0, 0, 1920, 1080)};
 };

@@ -9,8 +9,9 @@ static const unsigned char TinyGif[] = {'G', 'I', 'F',  '8',  '9',  'a',  1,    
                                         1,   0,   0,    0,    0,    0x2c, 0,    0, 0,    0,    1,
                                         0,   1,   0,    0,    2,    2,    0x44, 1, 0,    0x3b};
 
-SkinFolder::SkinFolder(const QString& name)
+SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
     : m_name(name)
+    , m_skinsFolder(skinsFolder)
     , m_entries{
           {"Positions", "PlayAreaX", "4"},   {"Positions", "PlayAreaY", "5"},
           {"Positions", "ScoreTextX", "50"}, {"Positions", "ScoreTextY", "2"},
@@ -27,7 +28,7 @@ SkinFolder::SkinFolder(const QString& name)
           {"Ratio", "SizeRatio", "2"},       {"Info", "Name", "Test skin"},
       }
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("Skins/") + name);
+    QDir(m_dir.path()).mkpath(skinsFolder + '/' + name);
     setBitmap(defaultBitmap());
     QFile gif(skinPath() + QStringLiteral("/food.gif"));
     gif.open(QIODevice::WriteOnly);
@@ -37,7 +38,7 @@ SkinFolder::SkinFolder(const QString& name)
 
 QString SkinFolder::skinPath() const
 {
-    return m_dir.path() + QStringLiteral("/Skins/") + m_name;
+    return m_dir.path() + '/' + m_skinsFolder + '/' + m_name;
 }
 
 QImage SkinFolder::defaultBitmap()

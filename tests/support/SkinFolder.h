@@ -8,10 +8,13 @@
 // A program folder in a temporary directory holding one complete, valid skin in Skins/<name>:
 // a 60 × 50 grey bitmap whose bottom-left pixel is magenta, a 1 × 1 GIF, and a config.ini with
 // every key (PlayArea 4, 5; ScoreText 50, 2; SizeRatio 2, so 30-twip cells at 15 twips a pixel).
+// With `skinsFolder` "kriel/Skins", the directory stands for a player's data home instead.
 class SkinFolder {
 public:
-    explicit SkinFolder(const QString& name = QStringLiteral("Test"));
+    explicit SkinFolder(const QString& name = QStringLiteral("Test"),
+                        const QString& skinsFolder = QStringLiteral("Skins"));
 
+    // The temporary directory: the program folder, or the data home.
     QString programFolder() const { return m_dir.path(); }
     QString skinPath() const;
 
@@ -36,5 +39,6 @@ private:
 
     QTemporaryDir m_dir;
     QString m_name;
+    QString m_skinsFolder;
     QList<Entry> m_entries;
 };
