@@ -63,7 +63,7 @@ package: deps
 screenshots: deps
 	@scripts/install-deps screenshots
 	@$(MAKE) --no-print-directory configure
-	@cmake --build --preset default --target kriel gamedata
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata
 	@scripts/take-screenshots $(BUILD_DIR) docs
 
 bench:

@@ -10,12 +10,16 @@
 #include "skins/Region.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
+#include "support/SkinFolder.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -34,24 +38,34 @@ void BM_SkinLoadDefault(benchmark::State& state)
 }
 BENCHMARK(BM_SkinLoadDefault)->Unit(benchmark::kMillisecond);
 
-// A full-HD skin: a frame of transparent colour round a shape with holes, several runs a row.
-QImage largeSkinPicture()
+const QColor KeyColour(255, 0, 255);
+
+// A skin picture of the key colour with a rounded body on it; `holes` then cuts into the body.
+QImage roundedSkinPicture(QSize size, QRect body, int radius,
+                          const std::function<void(QPainter&)>& holes)
 {
-    QImage picture(1920, 1080, QImage::Format_RGB32);
-    picture.fill(QColor(255, 0, 255));
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(KeyColour);
     QPainter painter(&picture);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(30, 120, 110));
-    painter.drawRoundedRect(QRect(40, 40, 1840, 1000), 200, 200);
-    painter.setBrush(QColor(255, 0, 255));
-    for (int i = 0; i < 6; ++i)
-        painter.drawEllipse(QPoint(250 + i * 290, 540), 90, 380);
+    painter.drawRoundedRect(body, radius, radius);
+    painter.setBrush(KeyColour);
+    holes(painter);
     return picture;
 }
 
-void BM_OutlineFullHd(benchmark::State& state)
+// A full-HD skin: a frame of transparent colour round a shape with holes, several runs a row.
+QImage largeSkinPicture()
 {
-    const QImage picture = largeSkinPicture();
+    return roundedSkinPicture({1920, 1080}, {40, 40, 1840, 1000}, 200, [](QPainter& painter) {
+        for (int i = 0; i < 6; ++i)
+            painter.drawEllipse(QPoint(250 + i * 290, 540), 90, 380);
+    });
+}
+
+void scanRepeatedly(benchmark::State& state, const QImage& picture)
+{
     Region region;
     for (auto _ : state) {
         qint32 transColor = 1;
@@ -59,7 +73,76 @@ void BM_OutlineFullHd(benchmark::State& state)
         benchmark::DoNotOptimize(region);
     }
 }
+
+void BM_OutlineFullHd(benchmark::State& state)
+{
+    scanRepeatedly(state, largeSkinPicture());
+}
 BENCHMARK(BM_OutlineFullHd)->Unit(benchmark::kMillisecond);
+
+// Loads the skin in `folder` again and again, the whole load as the play window does it, and
+// reports how many rectangles its outline took.
+void loadSkinRepeatedly(benchmark::State& state, const SkinFolder& folder)
+{
+    FixedFacts facts;
+    const PlayWindowScene layout = playWindowLayout();
+    SkinLoader loader;
+    for (auto _ : state) {
+        PlayWindowScene scene = layout;
+        const auto error = loader.load(folder.skinPath(), scene, nullptr, facts);
+        if (error) {
+            std::fprintf(stderr, "the benchmark's skin was refused: %s\n",
+                         qPrintable(error->reason));
+            std::abort();
+        }
+    }
+    state.counters["rectangles"] = double(loader.skinRegion().hndRegion().rectCount());
+}
+
+// 2000 × 2200, every other column transparent: over two million one-pixel runs, a thousand
+// rectangles once rows alike are merged.
+QImage stripesPicture()
+{
+    QImage picture(2000, 2200, QImage::Format_RGB32);
+    picture.fill(QColor(30, 120, 110));
+    for (int x = 0; x < picture.width(); x += 2)
+        for (int y = 0; y < picture.height(); ++y)
+            picture.setPixelColor(x, y, KeyColour);
+    return picture;
+}
+
+void BM_SkinLoadStripes(benchmark::State& state)
+{
+    SkinFolder folder(QStringLiteral("Stripes"));
+    folder.setBitmap(stripesPicture());
+    loadSkinRepeatedly(state, folder);
+}
+BENCHMARK(BM_SkinLoadStripes)->Unit(benchmark::kMillisecond);
+
+void BM_OutlineStripes(benchmark::State& state)
+{
+    scanRepeatedly(state, stripesPicture());
+}
+BENCHMARK(BM_OutlineStripes)->Unit(benchmark::kMillisecond);
+
+// The largest picture a skin may have, 8000 × 4000, with an outline as detailed as is still
+// taken: big rounded corners and a band of slanting slots, every row there unlike the one before.
+void BM_SkinLoadLargest(benchmark::State& state)
+{
+    SkinFolder folder(QStringLiteral("Largest"));
+    const QImage picture =
+        roundedSkinPicture({8000, 4000}, {0, 0, 8000, 3999}, 1000, [](QPainter& painter) {
+            for (int i = 0; i < 16; ++i) {
+                const int x = 300 + i * 420;
+                const QPoint slot[] = {
+                    {x, 1600}, {x + 150, 1600}, {x + 950, 2400}, {x + 800, 2400}};
+                painter.drawPolygon(slot, 4);
+            }
+        });
+    folder.setBitmap(picture);
+    loadSkinRepeatedly(state, folder);
+}
+BENCHMARK(BM_SkinLoadLargest)->Unit(benchmark::kMillisecond);
 
 void BM_Tick(benchmark::State& state)
 {

@@ -26,11 +26,12 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
     const auto pixels = [&](float twips) { return numberText(twips / facts.twipsPerPixelX()); };
     const TwipsRect& area = scene.shprect.bounds;
     QString report = QStringLiteral("ok: %1 × %2 pixels, cells of %3 pixels, a 19 × 19 grid of "
-                                    "%4 × %4 pixels at %5, %6")
+                                    "%4 × %4 pixels at %5, %6; an outline of %7 rectangles")
                          .arg(loader.skinPicture().width())
                          .arg(loader.skinPicture().height())
                          .arg(pixels(scene.head().bounds.width), pixels(area.width),
-                              pixels(area.left), pixels(area.top));
+                              pixels(area.left), pixels(area.top))
+                         .arg(loader.skinRegion().hndRegion().rectCount());
     if (name.isEmpty())
         report += QStringLiteral("; no [Info] Name, so the skin selector will not store it");
     else

@@ -78,6 +78,7 @@ private slots:
         check = checkSkin(skin.skinPath(), facts);
         QVERIFY2(check.ok, qPrintable(check.report));
         QCOMPARE(check.outline.rectCount(), 100);
+        QVERIFY2(check.report.contains("; an outline of 100 rectangles"), qPrintable(check.report));
     }
 
     // The picture an author gets of a skin: the play window a few moves into a game, cut to its
