@@ -39,7 +39,7 @@ int main(int argc, char* argv[])
     ImmediateExit end;
     QtTimers timers;
     OpenWindows openWindows([] { QCoreApplication::quit(); });
-    QtShell shell;
+    QtShell shell(dialogs);
     Platform platform{settings, sound, dialogs, random, facts, end, timers, openWindows, shell};
 
     Windows windows;

@@ -24,6 +24,7 @@ public:
     float twipsPerPixelX() const override { return 15; }
     float twipsPerPixelY() const override { return 15; }
     QList<QRect> screenAreas() const override { return {}; }
+    QRect workArea() const override { return {}; }
 };
 
 const char Usage[] = "usage: kriel-skincheck [--render OUT.png] FOLDER\n";

@@ -2,6 +2,31 @@
 
 #include <QKeyEvent>
 
+#include <cstring>
+
+// The three letter rows of a US layout, by scan code as X11 and Wayland give them.
+static int usLetterAt(quint32 scanCode)
+{
+    static constexpr struct {
+        quint32 first;
+        const char* letters;
+    } Rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const auto& row : Rows) {
+        const quint32 length = quint32(std::strlen(row.letters));
+        if (scanCode >= row.first && scanCode < row.first + length)
+            return row.letters[scanCode - row.first];
+    }
+    return 0;
+}
+
+static bool isLatinLetter(int key)
+{
+    if (key <= 0 || key > 0x10FFFF)
+        return false;
+    const char32_t character = char32_t(key);
+    return QChar::isLetter(character) && QChar::script(character) == QChar::Script_Latin;
+}
+
 int keyCodeOf(const QKeyEvent& event)
 {
     const int key = event.key();
@@ -31,7 +56,12 @@ int keyCodeOf(const QKeyEvent& event)
     const quint32 scanCode = event.nativeScanCode();
     if (scanCode >= 10 && scanCode <= 19)
         return scanCode == 19 ? Qt::Key_0 : Qt::Key_1 + int(scanCode - 10);
-    return 0;
+    // On a layout without Latin letters (Cyrillic, Greek, Hebrew…) a letter key counts as the
+    // letter in its place on a US layout, so that P, Q, X and S stay where players look for them.
+    // A Latin letter (an AZERTY or German layout's) is that letter and nothing else.
+    if (isLatinLetter(key))
+        return 0;
+    return usLetterAt(scanCode);
 }
 
 static KeyEffect steer(Heading wanted, Heading Direction, Heading opposite)

@@ -6,7 +6,8 @@ class QKeyEvent;
 
 // Key codes of the keys the play window knows. A key has its code whatever Shift or Caps Lock
 // say: a letter its capital's, a digit key of the main keyboard its digit's; the keypad's 8 is
-// not the 8 key.
+// not the 8 key. A letter key of a layout that gives no Latin letter there has the code of the
+// US layout's letter in its place.
 namespace KeyCodes {
 inline constexpr int Left = 37;
 inline constexpr int Up = 38;

@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "platform/DialogFrame.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
@@ -28,12 +29,7 @@ void Form::Show()
         if (!m_window)
             return;
 
-        const QList<QRect> screens = m_platform.facts.screenAreas();
-        if (!screens.isEmpty()) {
-            QRect placed(QPoint(), m_window->size());
-            placed.moveCenter(screens.front().center());
-            m_window->move(placed.topLeft());
-        }
+        frameAsDialog(m_window, m_platform.facts.workArea());
         if (QWidget* first = firstFocus(m_layout, m_controls))
             first->setFocus();
     }

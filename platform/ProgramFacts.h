@@ -26,6 +26,9 @@ public:
     virtual float twipsPerPixelY() const = 0;
     // The screens' areas in logical pixels of the desktop.
     virtual QList<QRect> screenAreas() const = 0;
+    // The part of the main screen that windows may take, less the desktop's panels and docks, as
+    // the window manager reports it; the dialogs are centred on it.
+    virtual QRect workArea() const = 0;
 
     static constexpr ProgramVersion version() { return {}; }
 };

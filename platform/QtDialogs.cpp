@@ -1,8 +1,12 @@
 #include "QtDialogs.h"
 
+#include "DialogFrame.h"
+
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 
 void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& title)
 {
@@ -16,8 +20,17 @@ void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& ti
 
 QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title)
 {
-    bool accepted = false;
-    const QString text =
-        QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, QString(), &accepted);
-    return accepted ? text : QString();
+    // Should its owner go while the box is open, the box goes with it.
+    QPointer<QInputDialog> box = new QInputDialog(owner);
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->adjustSize();
+    box->setFixedSize(box->size());
+    frameAsDialog(box, QGuiApplication::primaryScreen()->availableGeometry());
+    const bool accepted = box->exec() == QDialog::Accepted;
+    if (!box)
+        return {};
+    const QString text = accepted ? box->textValue() : QString();
+    delete box;
+    return text;
 }

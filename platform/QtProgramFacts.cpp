@@ -46,6 +46,12 @@ float QtProgramFacts::twipsPerPixelY() const
     return twipsPerPixel(screen ? screen->logicalDotsPerInchY() : 96.0);
 }
 
+QRect QtProgramFacts::workArea() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 QList<QRect> QtProgramFacts::screenAreas() const
 {
     QList<QRect> areas;

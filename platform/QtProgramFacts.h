@@ -9,6 +9,7 @@ public:
     float twipsPerPixelX() const override;
     float twipsPerPixelY() const override;
     QList<QRect> screenAreas() const override;
+    QRect workArea() const override;
 };
 
 // The data home the XDG base directory rules give for these values of XDG_DATA_HOME and HOME: the

@@ -28,6 +28,34 @@ private slots:
         QCOMPARE(codeOf(Qt::Key_F1, {}, 67), 0);
     }
 
+    // Qt gives a Cyrillic or Greek letter key its capital's code point as key().
+    void lettersOfOtherScriptsCountByTheirPlace_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<uint>("scanCode");
+        QTest::addColumn<int>("code");
+        QTest::newRow("Russian P place, З") << 0x0417 << 33u << 80;
+        QTest::newRow("Russian Q place, Й") << 0x0419 << 24u << 81;
+        QTest::newRow("Russian X place, Ч") << 0x0427 << 53u << 88;
+        QTest::newRow("Russian S place, Ы") << 0x042B << 39u << 83;
+        QTest::newRow("Greek Q place, ;") << int(Qt::Key_Semicolon) << 24u << 81;
+        QTest::newRow("Greek P place, Π") << 0x03A0 << 33u << 80;
+        QTest::newRow("Hebrew S place, ד") << 0x05D3 << 39u << 83;
+        QTest::newRow("Greek, no letter place") << int(Qt::Key_Apostrophe) << 48u << 0;
+        QTest::newRow("AZERTY Q place, A") << int(Qt::Key_A) << 24u << 65;
+        QTest::newRow("AZERTY A place, Q") << int(Qt::Key_Q) << 38u << 81;
+        QTest::newRow("German Y place, Z") << int(Qt::Key_Z) << 29u << 90;
+        QTest::newRow("a Latin letter at a letter place") << int(Qt::Key_Eacute) << 39u << 0;
+    }
+
+    void lettersOfOtherScriptsCountByTheirPlace()
+    {
+        QFETCH(int, key);
+        QFETCH(uint, scanCode);
+        QFETCH(int, code);
+        QCOMPARE(keyCodeOf(QKeyEvent(QEvent::KeyPress, key, {}, scanCode, 0, 0)), code);
+    }
+
     // Only the exact opposite of the stored heading is refused: any arrow starts a standing kriel.
     void everyKeyActsButAnArrowStraightBack()
     {

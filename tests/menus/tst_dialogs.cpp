@@ -1,5 +1,6 @@
 #include "engine/Keys.h"
 #include "menus/Crypt.h"
+#include "platform/DialogFrame.h"
 #include "support/FakeProgram.h"
 
 #include <QCheckBox>
@@ -51,6 +52,31 @@ private slots:
         QCOMPARE(program.menu.DifficultyName, name);
         QCOMPARE(program.menu.PlayStarted, qint16(1));
         QCOMPARE(program.play.GameOver, qint16(0));
+    }
+
+    // The work area leaves out the panel at the foot of the screen; the window manager's frame,
+    // where there is one, is centred with the window.
+    void dialogsStandCentredOnTheWorkArea()
+    {
+        FakeProgram program;
+        for (Form* form :
+             std::initializer_list<Form*>{&program.menu, &program.gameOver, &program.highScore,
+                                          &program.options, &program.skins}) {
+            form->Show();
+            QCoreApplication::processEvents();  // the frame's correction arrives as a window event
+            const QPointF centre = form->window()->frameGeometry().toRectF().center();
+            QVERIFY2(qAbs(centre.x() - 960) <= 1 && qAbs(centre.y() - 520) <= 1,
+                     qPrintable(form->window()->windowTitle()));
+            form->Unload();
+        }
+
+        const QRect area(100, 50, 1180, 974);
+        for (const QMargins& frame : {QMargins(), QMargins(1, 20, 1, 1), QMargins(4, 30, 4, 4)}) {
+            const QSize client(337, 256);
+            const QRectF outer(centredFrameTopLeft(area, client, frame), client.grownBy(frame));
+            QVERIFY(qAbs(outer.center().x() - area.toRectF().center().x()) <= 1);
+            QVERIFY(qAbs(outer.center().y() - area.toRectF().center().y()) <= 1);
+        }
     }
 
     // Before the first Play! the menu is the program; after it, the program lasts as long as

@@ -79,11 +79,13 @@ public:
     float twipsPerPixelX() const override { return twipsPerPixel; }
     float twipsPerPixelY() const override { return twipsPerPixel; }
     QList<QRect> screenAreas() const override { return screens; }
+    QRect workArea() const override { return work; }
 
     QString folder;
     QString playerData;  // none unless a test gives one
     float twipsPerPixel = 15;
     QList<QRect> screens{QRect(0, 0, 1920, 1080)};
+    QRect work{0, 0, 1920, 1040};  // a panel along the bottom
 };
 
 class RecordingEnd final : public ProgramEnd {

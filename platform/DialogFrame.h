@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Gives `window` the frame of the game's dialogs before it is first shown: the window manager
+// is asked for a title, a border and a close box only (no resizing, no minimise or maximise
+// box), and to leave the window out of the task bar and the pager. The window is placed with
+// its frame centred on `area`; a window manager frames a window only once it is shown, so the
+// place is corrected once then.
+void frameAsDialog(QWidget* window, const QRect& area);
+
+// Where the frame of a window whose client area is `client` large goes so that the frame,
+// `frame` wider on each side, stands centred on `area`: its top-left corner.
+QPoint centredFrameTopLeft(const QRect& area, const QSize& client, const QMargins& frame);
