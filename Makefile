@@ -43,21 +43,27 @@ fuzz: deps
 	@cmake --build --preset fuzz
 	@tests/fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
-# The program folder in PREFIX/lib/kriel, the launcher in PREFIX/bin and the desktop's files in
+# The program folder in PREFIX/lib/kriel, the launchers in PREFIX/games and the desktop's files in
 # PREFIX/share; PREFIX is /usr/local unless the build was configured otherwise. DESTDIR is honoured.
 install: deps
 	@$(MAKE) --no-print-directory configure
-	@cmake --build --preset default --target kriel kriel-skincheck gamedata
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
-# A Debian package of the same, for /usr: build/kriel_<version>_<arch>.deb.
+# A Debian package of the same, for /usr: build/kriel_<version>_<arch>.deb. A warning from any of
+# the checkers fails it as an error does; lintian's infos and pedantic hints are only shown, and
+# the ones that do not fit this game are answered in desktop/lintian-overrides.
 package: deps
 	@scripts/install-deps package
 	@$(MAKE) --no-print-directory configure
 	@appstreamcli validate --no-net desktop/*.metainfo.xml
-	@desktop-file-validate desktop/*.desktop
-	@cmake --build --preset default --target kriel kriel-skincheck gamedata
+	@report=$$(desktop-file-validate desktop/*.desktop); status=$$?; \
+		if [ -n "$$report" ]; then echo "$$report"; fi; \
+		[ $$status -eq 0 ] && ! echo "$$report" | grep -q ': warning: '
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
+	@rm -f $(BUILD_DIR)/kriel_*.deb
 	@cd $(BUILD_DIR) && cpack
+	@lintian --fail-on error,warning --display-info --pedantic $(BUILD_DIR)/kriel_*.deb
 
 # Pictures of the six windows in docs/, taken on a private X server.
 screenshots: deps
