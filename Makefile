@@ -65,11 +65,11 @@ package: deps
 	@cd $(BUILD_DIR) && cpack
 	@lintian --fail-on error,warning --display-info --pedantic $(BUILD_DIR)/kriel_*.deb
 
-# Pictures of the six windows in docs/, taken on a private X server.
+# Pictures of the six windows in docs/, taken of the game installed on a private X server.
 screenshots: deps
 	@scripts/install-deps screenshots
 	@$(MAKE) --no-print-directory configure
-	@cmake --build --preset default --target kriel kriel-skincheck gamedata
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
 	@scripts/take-screenshots $(BUILD_DIR) docs
 
 bench:
