@@ -1,3 +1,4 @@
+#include "app/Startup.h"
 #include "engine/frmMain.h"
 #include "layouts/Pictures.h"
 #include "menus/Windows.h"
@@ -19,12 +20,25 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
-    // The shaped play window, its remembered place and dragging it need X11's way with windows;
-    // on a Wayland desktop with an X server beside it (XWayland), the game uses that.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    switch (startRequest(argc, argv)) {
+    case StartRequest::Version:
+        std::fputs(qPrintable(versionText()), stdout);
+        return 0;
+    case StartRequest::Help:
+        std::fputs(qPrintable(helpText()), stdout);
+        return 0;
+    case StartRequest::Play:
+        break;
+    }
+    // Qt's own answer to a missing display is an abort with advice to reinstall.
+    if (const QString problem = chooseDisplay(); !problem.isEmpty()) {
+        std::fputs(qPrintable(problem), stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setWindowIcon(applicationIcon());
     // The game counts its own windows (its dialogs are tool windows, which Qt does not count) and

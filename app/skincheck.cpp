@@ -28,6 +28,12 @@ public:
 };
 
 const char Usage[] = "usage: kriel-skincheck [--render OUT.png] FOLDER\n";
+const char Help[] =
+    "\n"
+    "Loads the skin in FOLDER as the game would and prints \"ok\" with the window's size, the\n"
+    "cell size, the grid and the outline's rectangles, or the first thing the game would\n"
+    "refuse. With --render, also draws the play window as the game shows it into OUT.png.\n"
+    "Exits with 0 for a skin the game takes, 1 otherwise and 2 when called wrongly.\n";
 
 }  // namespace
 
@@ -35,6 +41,11 @@ int main(int argc, char* argv[])
 {
     const char* render = nullptr;
     const char* folder = nullptr;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(Usage, stdout);
+        std::fputs(Help, stdout);
+        return 0;
+    }
     if (argc == 2 && argv[1][0] != '-') {
         folder = argv[1];
     } else if (argc == 4 && std::strcmp(argv[1], "--render") == 0) {
