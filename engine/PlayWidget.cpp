@@ -4,6 +4,7 @@
 #include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
 #include "engine/frmMain.h"
+#include "platform/WindowShape.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,15 +15,22 @@ PlayWidget::PlayWidget(frmMain& form)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_form(form)
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (windowSystemCutsOutlines()) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    } else {
+        // Qt clears what is to be painted to transparent; what lies outside the outline stays so.
+        setAttribute(Qt::WA_TranslucentBackground);
+        m_paintsOutlineOnly = true;
+    }
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void PlayWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.setClipRegion(event->region());
-    paintScene(painter, m_form.scene(), m_form.pixelScale(), event->region());
+    const QRegion area = m_paintsOutlineOnly ? event->region() & mask() : event->region();
+    painter.setClipRegion(area);
+    paintScene(painter, m_form.scene(), m_form.pixelScale(), area);
 }
 
 void PlayWidget::sceneChanged()
@@ -45,6 +53,8 @@ void PlayWidget::keyPressEvent(QKeyEvent* event)
 
 void PlayWidget::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::LeftButton && startSystemDrag(this))
+        return;
     m_form.Form_MouseDown(event->position());
 }
 

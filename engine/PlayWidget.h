@@ -30,4 +30,6 @@ private:
     frmMain& m_form;
     // The scene as last handed to the window system to draw.
     std::optional<PlayWindowScene> m_shown;
+    // Where the window system cannot cut the window to its outline, it is painted only inside it.
+    bool m_paintsOutlineOnly = false;
 };

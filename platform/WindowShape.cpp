@@ -1,5 +1,6 @@
 #include "WindowShape.h"
 
+#include <QGuiApplication>
 #include <QRegion>
 #include <QWidget>
 #include <QWindow>
@@ -9,6 +10,22 @@ void setWindowShape(QWidget* window, const QRegion& outline)
     // An empty mask would mean no mask at all: the whole window. A pixel beside it shows nothing.
     window->setMask(outline.isEmpty() ? QRegion(-1, -1, 1, 1) : outline);
     window->update();
+}
+
+static bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool windowSystemCutsOutlines()
+{
+    return !onWayland();
+}
+
+bool startSystemDrag(QWidget* window)
+{
+    QWindow* handle = window->windowHandle();
+    return onWayland() && handle && handle->startSystemMove();
 }
 
 void keepOnTop(QWidget* window)

@@ -17,3 +17,13 @@ void setWindowShape(QWidget* window, const QRegion& outline);
 
 // Keeps the window above ordinary windows, without moving or resizing it; never undone.
 void keepOnTop(QWidget* window);
+
+// False where the window system shows a window's whole rectangle whatever its outline, the outline
+// only limiting where it is hit (Wayland). A shaped window there is made translucent before it is
+// first shown and paints nothing outside its outline.
+bool windowSystemCutsOutlines();
+
+// Where a program may not place its own windows (Wayland), starts the window system's own move
+// of `window` with the mouse and returns true; elsewhere returns false, and the program moves
+// the window itself.
+bool startSystemDrag(QWidget* window);
