@@ -1,9 +1,9 @@
 #include "PlayWidget.h"
 
 #include "engine/Keys.h"
+#include "engine/PlayWindowEvents.h"
 #include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
-#include "engine/frmMain.h"
 #include "platform/WindowShape.h"
 
 #include <QCloseEvent>
@@ -11,9 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-PlayWidget::PlayWidget(frmMain& form)
+PlayWidget::PlayWidget(PlayWindowEvents& owner)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_form(form)
+    , m_owner(owner)
 {
     if (windowSystemCutsOutlines()) {
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,17 +30,18 @@ void PlayWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRegion area = m_paintsOutlineOnly ? event->region() & mask() : event->region();
     painter.setClipRegion(area);
-    paintScene(painter, m_form.scene(), m_form.pixelScale(), area);
+    if (m_shown)
+        paintScene(painter, *m_shown, m_scale, area);
 }
 
-void PlayWidget::sceneChanged()
+void PlayWidget::sceneChanged(const PlayWindowScene& now, const PixelScale& scale)
 {
-    const PlayWindowScene& now = m_form.scene();
-    if (m_shown)
-        update(changedArea(*m_shown, now, m_form.pixelScale()));
+    if (m_shown && scale == m_scale)
+        update(changedArea(*m_shown, now, scale));
     else
         update();
     m_shown = now;
+    m_scale = scale;
 }
 
 // Each handler below ends with its call: the form may unload the window inside it.
@@ -48,27 +49,27 @@ void PlayWidget::sceneChanged()
 void PlayWidget::keyPressEvent(QKeyEvent* event)
 {
     if (const int code = keyCodeOf(*event))
-        m_form.Form_KeyDown(code);
+        m_owner.Form_KeyDown(code);
 }
 
 void PlayWidget::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && startSystemDrag(this))
         return;
-    m_form.Form_MouseDown(event->position());
+    m_owner.Form_MouseDown(event->position());
 }
 
 void PlayWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    m_form.Form_MouseMove(event->buttons(), event->globalPosition());
+    m_owner.Form_MouseMove(event->buttons(), event->globalPosition());
 }
 
 void PlayWidget::resizeEvent(QResizeEvent*)
 {
-    m_form.Form_Resize();
+    m_owner.Form_Resize();
 }
 
 void PlayWidget::closeEvent(QCloseEvent*)
 {
-    m_form.Form_Closed();
+    m_owner.Form_Closed();
 }

@@ -1,22 +1,23 @@
 #pragma once
 
+#include "engine/ScenePainter.h"
 #include "layouts/PlayWindowLayout.h"
 
 #include <QWidget>
 
 #include <optional>
 
-class frmMain;
+class PlayWindowEvents;
 
-// The play window on screen: draws the scene frmMain holds and hands every key, mouse and window
-// event to it. It decides nothing, and frmMain destroys it when the window unloads.
+// The play window on screen: draws the scene it is given and reports every key, mouse and
+// window event to its owner. It decides nothing; its owner destroys it when the window unloads.
 class PlayWidget final : public QWidget {
     Q_OBJECT
 public:
-    explicit PlayWidget(frmMain& form);
+    explicit PlayWidget(PlayWindowEvents& owner);
 
-    // Repaints what the last change of the form's scene changed.
-    void sceneChanged();
+    // Shows `now` from here on, repainting what changed since the scene shown before.
+    void sceneChanged(const PlayWindowScene& now, const PixelScale& scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,9 +28,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    frmMain& m_form;
+    PlayWindowEvents& m_owner;
     // The scene as last handed to the window system to draw.
     std::optional<PlayWindowScene> m_shown;
+    PixelScale m_scale;
     // Where the window system cannot cut the window to its outline, it is painted only inside it.
     bool m_paintsOutlineOnly = false;
 };

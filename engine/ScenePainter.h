@@ -17,6 +17,8 @@ struct PixelScale {
     QRect pixels(const TwipsRect& bounds) const;
     int pixelX(float twips) const;
     int pixelY(float twips) const;
+
+    bool operator==(const PixelScale&) const = default;
 };
 
 // Draws the scene within `area`, back to front: the window's colour and picture, the notifier, the

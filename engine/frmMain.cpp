@@ -187,7 +187,7 @@ void frmMain::refresh()
     const QSize size(scale.pixelX(m_scene.width), scale.pixelY(m_scene.height));
     if (m_widget->size() != size)
         m_widget->setFixedSize(size);
-    m_widget->sceneChanged();
+    m_widget->sceneChanged(m_scene, scale);
 }
 
 int frmMain::tickIntervalMs() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/KrielState.h"
+#include "engine/PlayWindowEvents.h"
 #include "engine/ScenePainter.h"
 #include "engine/StartMenuMembers.h"
 #include "layouts/PlayWindowLayout.h"
@@ -21,7 +22,7 @@ class TickTimer;
 // the layout and the current skin; unloading destroys them, while the members below keep their
 // values from one game to the next. Every handler lives here, not on the widget, because a game
 // can end (and the widget go) while a handler waits on a modal box.
-class frmMain final : public QObject {
+class frmMain final : public QObject, private PlayWindowEvents {
     Q_OBJECT
 public:
     frmMain(Platform& platform, const StartMenuMembers& frmOps);
@@ -45,11 +46,11 @@ public:
 
     // Event handlers, called by the widget and the timer.
     void Timer1_Timer();
-    void Form_KeyDown(int KeyCode);
-    void Form_MouseDown(QPointF position);
-    void Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition);
-    void Form_Resize();
-    void Form_Closed();
+    void Form_KeyDown(int KeyCode) override;
+    void Form_MouseDown(QPointF position) override;
+    void Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition) override;
+    void Form_Resize() override;
+    void Form_Closed() override;
 
     // Ends the game: the death sound, the final score, the game-over dialog, and the window
     // unloaded.
