@@ -5,7 +5,7 @@
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
-#include "menus/SettingKeys.h"
+#include "platform/SettingKeys.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/WindowShape.h"

@@ -2,7 +2,7 @@
 
 #include "menus/Crypt.h"
 #include "menus/Difficulty.h"
-#include "menus/SettingKeys.h"
+#include "platform/SettingKeys.h"
 #include "platform/NumberText.h"
 
 #include <cmath>

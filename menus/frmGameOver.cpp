@@ -2,7 +2,7 @@
 
 #include "engine/frmMain.h"
 #include "menus/HighScoreRecord.h"
-#include "menus/SettingKeys.h"
+#include "platform/SettingKeys.h"
 #include "menus/Windows.h"
 #include "menus/frmOps.h"
 #include "platform/Platform.h"

@@ -2,7 +2,7 @@
 
 #include "engine/frmMain.h"
 #include "menus/Difficulty.h"
-#include "menus/SettingKeys.h"
+#include "platform/SettingKeys.h"
 #include "menus/Windows.h"
 #include "menus/frmHighScore.h"
 #include "menus/frmOptions.h"

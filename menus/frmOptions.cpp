@@ -1,11 +1,11 @@
 #include "frmOptions.h"
 
 #include "menus/HighScoreRecord.h"
-#include "menus/SettingKeys.h"
 #include "menus/Shellx.h"
 #include "menus/Windows.h"
 #include "menus/frmOps.h"
 #include "platform/Platform.h"
+#include "platform/SettingKeys.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -64,15 +64,7 @@ void frmOptions::Command1_Click()
 void frmOptions::Command4_Click()
 {
     SettingsStore& store = m_platform.settings;
-    const bool saved = writeSettings(store, {{LastDiff, QStringLiteral("Medium")},
-                                             {Skin, QStringLiteral("Default")},
-                                             {Sounds, QStringLiteral("1")},
-                                             {OnTop, QStringLiteral("1")},
-                                             {Notify, QStringLiteral("1")},
-                                             {Trans, QStringLiteral("0")},
-                                             {TransLevel, QStringLiteral("255")},
-                                             {WinX, QStringLiteral("200")},
-                                             {WinY, QStringLiteral("200")}});
+    const bool saved = writeDefaults(store);
     m_platform.dialogs.message(window(),
                                saved ? QStringLiteral("All settings have returned to default.")
                                      : notSavedMessage(store),

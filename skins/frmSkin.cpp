@@ -1,6 +1,6 @@
 #include "frmSkin.h"
 
-#include "menus/SettingKeys.h"
+#include "platform/SettingKeys.h"
 #include "platform/IniReader.h"
 #include "platform/Platform.h"
 #include "skins/SkinFolders.h"

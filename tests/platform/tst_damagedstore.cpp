@@ -1,7 +1,7 @@
 #include "engine/frmMain.h"
 #include "menus/Crypt.h"
 #include "menus/HighScoreRecord.h"
-#include "menus/SettingKeys.h"
+#include "platform/SettingKeys.h"
 #include "platform/QtSettingsStore.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"

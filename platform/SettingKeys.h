@@ -5,30 +5,36 @@
 #include <initializer_list>
 #include <utility>
 
-// Every value the game keeps between runs: its section, its key, and the default its usual reader
-// passes. A reader with a default of its own says so at the call.
+// Every value the game keeps between runs: its section, its key, the default its usual reader
+// passes (a reader with a default of its own says so at the call), and what Restore Defaults
+// writes (nullptr: it leaves the value alone).
 struct SettingKey {
     const char* section;
     const char* key;
     const char* fallback;
+    const char* restored = nullptr;
 };
 
 namespace SettingKeys {
 // Section Config.
-inline constexpr SettingKey WinX{"Config", "WinX", "200"};  // the play window's left edge, twips
-inline constexpr SettingKey WinY{"Config", "WinY", "200"};
-inline constexpr SettingKey Skin{"Config", "Skin", "Default"};  // a folder name inside Skins
-inline constexpr SettingKey LastDiff{"Config", "LastDiff", "x"};
-inline constexpr SettingKey Sounds{"Config", "Sounds", "1"};
-inline constexpr SettingKey OnTop{"Config", "OnTop", "1"};
-inline constexpr SettingKey Notify{"Config", "Notify", "1"};
+inline constexpr SettingKey WinX{"Config", "WinX", "200", "200"};  // the play window's left, twips
+inline constexpr SettingKey WinY{"Config", "WinY", "200", "200"};
+inline constexpr SettingKey Skin{"Config", "Skin", "Default", "Default"};  // a skin's folder name
+inline constexpr SettingKey LastDiff{"Config", "LastDiff", "x", "Medium"};
+inline constexpr SettingKey Sounds{"Config", "Sounds", "1", "1"};
+inline constexpr SettingKey OnTop{"Config", "OnTop", "1", "1"};
+inline constexpr SettingKey Notify{"Config", "Notify", "1", "1"};
 // Written by Restore Defaults only; nothing reads them.
-inline constexpr SettingKey Trans{"Config", "Trans", ""};
-inline constexpr SettingKey TransLevel{"Config", "TransLevel", ""};
+inline constexpr SettingKey Trans{"Config", "Trans", "", "0"};
+inline constexpr SettingKey TransLevel{"Config", "TransLevel", "", "255"};
 // Section HighScore: the record, enciphered. An absent Score reads as the plain "0".
 inline constexpr SettingKey Name{"HighScore", "Name", ""};
 inline constexpr SettingKey Score{"HighScore", "Score", "0"};
 inline constexpr SettingKey Level{"HighScore", "Level", ""};
+
+// What Restore Defaults writes, in the order it writes them.
+inline constexpr SettingKey Restored[] = {LastDiff, Skin,       Sounds, OnTop, Notify,
+                                          Trans,    TransLevel, WinX,   WinY};
 }  // namespace SettingKeys
 
 inline QString readSetting(const SettingsStore& store, const SettingKey& key,
@@ -60,6 +66,15 @@ inline bool writeSettings(SettingsStore& store,
     QList<SettingValue> all;
     for (const auto& [key, value] : values)
         all.append(settingValue(key, value));
+    return store.writeAll(all);
+}
+
+// Every value Restore Defaults returns to its default, saved together; false when not saved.
+inline bool writeDefaults(SettingsStore& store)
+{
+    QList<SettingValue> all;
+    for (const SettingKey& key : SettingKeys::Restored)
+        all.append(settingValue(key, QLatin1String(key.restored)));
     return store.writeAll(all);
 }
 
