@@ -67,7 +67,7 @@ int main(int argc, char* argv[])
     if (!check.ok)
         return 1;
     if (render) {
-        const PixelScale scale{screen.twipsPerPixelX(), screen.twipsPerPixelY()};
+        const PixelScale scale = PixelScale::of(screen);
         const QImage window = renderPlayWindow(previewScene(check.scene), check.outline, scale);
         if (!window.save(QString::fromLocal8Bit(render), "PNG")) {
             std::fprintf(stderr, "kriel-skincheck: could not write %s\n", render);

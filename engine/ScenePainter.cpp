@@ -10,17 +10,6 @@
 
 namespace {
 
-// Far beyond any screen, yet safe to round to an int: a skin may put a control anywhere.
-constexpr float PixelLimit = 1'000'000;
-
-int toPixels(float twips, float twipsPerPixel)
-{
-    const float pixels = twips / twipsPerPixel;
-    if (std::isnan(pixels))
-        return 0;
-    return int(std::lround(std::clamp(pixels, -PixelLimit, PixelLimit)));
-}
-
 QColor toQColor(Color color)
 {
     return QColor(color.red(), color.green(), color.blue());
@@ -65,25 +54,6 @@ void paintLabel(QPainter& painter, const Label& label, const PixelScale& scale)
 }
 
 }  // namespace
-
-int PixelScale::pixelX(float twips) const
-{
-    return toPixels(twips, x);
-}
-
-int PixelScale::pixelY(float twips) const
-{
-    return toPixels(twips, y);
-}
-
-QRect PixelScale::pixels(const TwipsRect& bounds) const
-{
-    const int left = pixelX(bounds.left);
-    const int top = pixelY(bounds.top);
-    const int right = pixelX(bounds.left + bounds.width);
-    const int bottom = pixelY(bounds.top + bounds.height);
-    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
-}
 
 QRect labelPixels(const Label& label, const PixelScale& scale)
 {

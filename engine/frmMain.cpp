@@ -5,9 +5,9 @@
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
-#include "platform/SettingKeys.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
+#include "platform/SettingKeys.h"
 #include "platform/WindowShape.h"
 #include "skins/SkinFolders.h"
 
@@ -60,7 +60,7 @@ frmMain::~frmMain()
 
 PixelScale frmMain::pixelScale() const
 {
-    return {m_platform.facts.twipsPerPixelX(), m_platform.facts.twipsPerPixelY()};
+    return PixelScale::of(m_platform.facts);
 }
 
 QPointF frmMain::position() const

@@ -101,23 +101,21 @@ void LinkBox::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, float twipsPerPixelX,
-                         float twipsPerPixelY)
+ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, const PixelScale& scale)
 {
-    const auto px = [](float twips, float factor) { return int(std::lround(twips / factor)); };
-    dialog.setFixedSize(px(layout.width, twipsPerPixelX), px(layout.height, twipsPerPixelY));
-    dialog.setFont(layoutFont(defaultDialogFont(), twipsPerPixelY));
+    dialog.setFixedSize(scale.pixelX(layout.width), scale.pixelY(layout.height));
+    dialog.setFont(layoutFont(defaultDialogFont(), scale.y));
 
     ControlMap controls;
     for (const ControlLayout& c : layout.controls) {
         QWidget* parent = c.container.isEmpty() ? &dialog : controls.value(c.container).data();
         QWidget* widget = makeControl(c, parent ? parent : &dialog);
         widget->setObjectName(c.name);
-        widget->setGeometry(px(c.bounds.left, twipsPerPixelX), px(c.bounds.top, twipsPerPixelY),
-                            px(c.bounds.width, twipsPerPixelX),
-                            px(c.bounds.height, twipsPerPixelY));
+        // Each figure rounded by itself, as the layouts' pixel sizes are given.
+        widget->setGeometry(scale.pixelX(c.bounds.left), scale.pixelY(c.bounds.top),
+                            scale.pixelX(c.bounds.width), scale.pixelY(c.bounds.height));
         if (c.font)
-            widget->setFont(layoutFont(*c.font, twipsPerPixelY));
+            widget->setFont(layoutFont(*c.font, scale.y));
         applyColours(c, widget);
         widget->setEnabled(c.enabled);
         widget->setVisible(c.visible);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layouts/DialogLayout.h"
+#include "layouts/PixelScale.h"
 
 #include <QHash>
 #include <QLineEdit>
@@ -24,10 +25,8 @@ protected:
 using ControlMap = QHash<QString, QPointer<QWidget>>;
 
 // Builds the layout's controls on `dialog`, sizes the dialog's client area to the layout, sets the
-// tab order, and returns the controls by name. `twipsPerPixel` turns the layout's twips into
-// pixels.
-ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, float twipsPerPixelX,
-                         float twipsPerPixelY);
+// tab order, and returns the controls by name.
+ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, const PixelScale& scale);
 
 // The control that takes the focus when the dialog opens: the first in tab order that can.
 QWidget* firstFocus(const DialogLayout& layout, const ControlMap& controls);

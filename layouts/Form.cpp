@@ -21,8 +21,7 @@ void Form::Show()
 {
     if (!m_window) {
         m_window = new FormWindow(*this, m_layout.caption);
-        m_controls = buildControls(*m_window, m_layout, m_platform.facts.twipsPerPixelX(),
-                                   m_platform.facts.twipsPerPixelY());
+        m_controls = buildControls(*m_window, m_layout, PixelScale::of(m_platform.facts));
         m_platform.windows.loaded();
         connectControls();
         Form_Load();

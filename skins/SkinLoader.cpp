@@ -1,5 +1,6 @@
 #include "SkinLoader.h"
 
+#include "layouts/PixelScale.h"
 #include "platform/IniReader.h"
 #include "platform/NumberText.h"
 #include "platform/Pictures.h"
@@ -57,11 +58,6 @@ private:
     std::optional<SkinError> m_error;
 };
 
-float twips(double pixels, float twipsPerPixel)
-{
-    return static_cast<float>(pixels * twipsPerPixel);
-}
-
 // Why a file of the skin could not be used, when it was not what it holds.
 std::optional<QString> fileProblem(const QString& path)
 {
@@ -107,8 +103,9 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
         return pictureError(SkinBmpPath);
     SkinPicture = std::move(*bitmap);
 
-    scene.width = twips(SkinPicture.width(), facts.twipsPerPixelX());
-    scene.height = twips(SkinPicture.height(), facts.twipsPerPixelY());
+    const PixelScale scale = PixelScale::of(facts);
+    scene.width = scale.twipsX(SkinPicture.width());
+    scene.height = scale.twipsY(SkinPicture.height());
 
     const QString foodPath = SkinPath + QStringLiteral("/food.gif");
     std::optional<QImage> food = loadPicture(foodPath);
@@ -222,7 +219,7 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
                                                 : QStringLiteral("not a usable cell size")};
     const double cellPixels = *numberFromText(CellSizeText);
     head.bounds.width = *step;
-    head.bounds.height = twips(cellPixels, facts.twipsPerPixelY());
+    head.bounds.height = PixelScale::of(facts).twipsY(cellPixels);
     scene.shprect.bounds.width = 19.0f * head.bounds.width;
     scene.shprect.bounds.height = 19.0f * head.bounds.width;
     scene.shpfood.bounds.width = head.bounds.width;

@@ -1,0 +1,45 @@
+#include "PixelScale.h"
+
+#include "platform/ProgramFacts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Far beyond any screen, yet safe to round to an int: a skin may put a control anywhere.
+constexpr float PixelLimit = 1'000'000;
+
+int toPixels(float twips, float twipsPerPixel)
+{
+    const float pixels = twips / twipsPerPixel;
+    if (std::isnan(pixels))
+        return 0;
+    return int(std::lround(std::clamp(pixels, -PixelLimit, PixelLimit)));
+}
+
+}  // namespace
+
+PixelScale PixelScale::of(const ProgramFacts& facts)
+{
+    return {facts.twipsPerPixelX(), facts.twipsPerPixelY()};
+}
+
+int PixelScale::pixelX(float twips) const
+{
+    return toPixels(twips, x);
+}
+
+int PixelScale::pixelY(float twips) const
+{
+    return toPixels(twips, y);
+}
+
+QRect PixelScale::pixels(const TwipsRect& bounds) const
+{
+    const int left = pixelX(bounds.left);
+    const int top = pixelY(bounds.top);
+    const int right = pixelX(bounds.left + bounds.width);
+    const int bottom = pixelY(bounds.top + bounds.height);
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
