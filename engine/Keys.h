@@ -9,10 +9,10 @@ class QKeyEvent;
 // not the 8 key. A letter key of a layout that gives no Latin letter there has the code of the
 // US layout's letter in its place.
 namespace KeyCodes {
-inline constexpr int Left = 37;
-inline constexpr int Up = 38;
-inline constexpr int Right = 39;
-inline constexpr int Down = 40;
+inline constexpr int Left = int(Heading::Left);
+inline constexpr int Up = int(Heading::Up);
+inline constexpr int Right = int(Heading::Right);
+inline constexpr int Down = int(Heading::Down);
 inline constexpr int Eight = 56;
 inline constexpr int P = 80;
 inline constexpr int Q = 81;

@@ -5,6 +5,7 @@
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
+#include "platform/GameSounds.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
@@ -198,12 +199,6 @@ int frmMain::tickIntervalMs() const
     return int(std::clamp(std::floor(*interval), 1.0, double(std::numeric_limits<int>::max())));
 }
 
-void frmMain::playSound(const char* fileName)
-{
-    if (isOn(m_frmOps.SoundsSetting))
-        m_platform.sound.play(m_platform.facts.programFolder() + '/' + QLatin1String(fileName));
-}
-
 void frmMain::Timer1_Timer()
 {
     HandlerScope scope(*this);
@@ -213,7 +208,7 @@ void frmMain::Timer1_Timer()
 
     const TickResult result = Tick(m_scene, m_kriel, m_frmOps.PointsPerFood, m_platform.random);
     if (result.ate)
-        playSound("eat.WAV");
+        playGameSound(m_platform, m_frmOps.SoundsSetting, "eat.WAV");
     if (result.died) {
         KillKriel();
         return;
@@ -224,7 +219,7 @@ void frmMain::Timer1_Timer()
 void frmMain::KillKriel()
 {
     HandlerScope scope(*this);
-    playSound("die.WAV");
+    playGameSound(m_platform, m_frmOps.SoundsSetting, "die.WAV");
     FinalScore = finalScore(m_scene.lblfoodcount.caption);
     NewGame(m_scene, m_kriel, m_platform.random);
     m_kriel.Direction = Heading::None;

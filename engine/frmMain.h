@@ -73,7 +73,6 @@ private:
     void placeWindow();
     void refresh();
     int tickIntervalMs() const;
-    void playSound(const char* fileName);
 
     Platform& m_platform;
     const StartMenuMembers& m_frmOps;

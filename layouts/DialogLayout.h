@@ -26,7 +26,6 @@ struct ControlLayout {
     QString caption;
     QString container;
     TwipsRect bounds;
-    int tab = 0;
     std::optional<FontSpec> font;  // the default dialog font when not given
     bool visible = true;
     bool enabled = true;

@@ -2,8 +2,8 @@
 
 #include "menus/Crypt.h"
 #include "menus/Difficulty.h"
-#include "platform/SettingKeys.h"
 #include "platform/NumberText.h"
+#include "platform/SettingKeys.h"
 
 #include <cmath>
 

@@ -2,10 +2,11 @@
 
 #include "engine/frmMain.h"
 #include "menus/HighScoreRecord.h"
-#include "platform/SettingKeys.h"
 #include "menus/Windows.h"
 #include "menus/frmOps.h"
+#include "platform/GameSounds.h"
 #include "platform/Platform.h"
+#include "platform/SettingKeys.h"
 
 #include <QPushButton>
 
@@ -32,9 +33,7 @@ void frmGameOver::Form_Load()
     if (isNewRecord(storedScore(m_platform.settings), finalScore)) {
         control("Command3")->setVisible(true);
         window()->setWindowTitle(QStringLiteral("Kriel - New High Score!!"));
-        if (isOn(menu.SoundsSetting))
-            m_platform.sound.play(m_platform.facts.programFolder()
-                                  + QStringLiteral("/hiscore.WAV"));
+        playGameSound(m_platform, menu.SoundsSetting, "hiscore.WAV");
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "engine/frmMain.h"
 #include "menus/Difficulty.h"
-#include "platform/SettingKeys.h"
 #include "menus/Windows.h"
 #include "menus/frmHighScore.h"
 #include "menus/frmOptions.h"
 #include "platform/Platform.h"
+#include "platform/SettingKeys.h"
 #include "skins/frmSkin.h"
 
 #include <QPushButton>

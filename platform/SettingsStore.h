@@ -23,11 +23,6 @@ public:
     // saved; they are then still read back for as long as the program runs.
     virtual bool writeAll(const QList<SettingValue>& values) = 0;
 
-    bool write(const QString& section, const QString& key, const QString& value)
-    {
-        return writeAll({{section, key, value}});
-    }
-
     // Where the store is kept, to tell the player when it cannot be saved.
     virtual QString location() const = 0;
 };

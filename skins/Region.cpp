@@ -42,11 +42,6 @@ QRegion Region::hndRegion() const
     return m_hndRegion;
 }
 
-void Region::setHndRegion(const QRegion& region)
-{
-    m_hndRegion = region;
-}
-
 void Region::ApplyRgn(QWidget* hWnd) const
 {
     if (!hWnd)

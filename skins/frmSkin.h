@@ -13,7 +13,6 @@ public:
     QString LoadSkin(const QString& Header, const QString& Variable) const;
 
     // The web address of the skin selected last; kept from one opening to the next.
-    const QString& skinWebSite() const { return SkinWebSite; }
 
 private:
     void connectControls() override;

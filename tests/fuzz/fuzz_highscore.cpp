@@ -67,7 +67,7 @@ void checkStored(const FakeSettings& store, bool scoreStored)
 
 void put(FakeSettings& store, const SettingKey& key, const QString& value)
 {
-    store.write(QLatin1String(key.section), QLatin1String(key.key), value);
+    store.writeAll({{QLatin1String(key.section), QLatin1String(key.key), value}});
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ private slots:
         QFETCH(qint16, score);
         FakeSettings store;
         if (stored != QLatin1String("-"))
-            store.write("HighScore", "Score", stored);
+            store.writeAll({{"HighScore", "Score", stored}});
         QTEST(isNewRecord(storedScore(store), score), "newRecord");
     }
 

@@ -22,7 +22,7 @@ private slots:
     {
         QtSettingsStore store;
         QCOMPARE(store.read("Config", "WinX", "200"), "200");
-        store.write("Config", "WinX", "3000");
+        store.writeAll({{"Config", "WinX", "3000"}});
         QFile file(m_configHome.filePath("Vamblet/Vamblet.ini"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("[Config]\nWinX=3000\n"));
@@ -43,7 +43,7 @@ private slots:
     void writtenValueReadsBackFromANewStore()
     {
         QFETCH(QString, value);
-        QtSettingsStore().write("HighScore", "Name", value);
+        QtSettingsStore().writeAll({{"HighScore", "Name", value}});
         // A path of its own, so that QSettings parses the file instead of serving it from cache.
         const QString copy = m_configHome.filePath(QTest::currentDataTag() + QString(".ini"));
         QVERIFY(QFile::copy(QtSettingsStore().location(), copy));
@@ -55,7 +55,7 @@ private slots:
     void aStoreThatCannotBeSavedSaysSoAndKeepsTheValuesForTheRun()
     {
         QtSettingsStore store;
-        QVERIFY(store.write("Config", "Skin", "Default"));
+        QVERIFY(store.writeAll({{"Config", "Skin", "Default"}}));
         const QString file = store.location();
         QVERIFY(QFile::remove(file));
         QVERIFY(QDir().mkdir(file));

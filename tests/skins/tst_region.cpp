@@ -150,11 +150,17 @@ private slots:
         QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
         window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
         const QRegion given = QRegion(0, 0, 10, 10) - QRegion(2, 2, 1, 1);
+        QImage picture(11, 10, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        picture.setPixel(2, 2, qRgb(255, 0, 255));
+        qint32 magenta = 0xFF00FF;
         Region region;
-        region.setHndRegion(given);
+        region.ScanPicture(picture, magenta);
         region.OffsetHeader(&window);
         region.ApplyRgn(&window);
-        region.setHndRegion(QRegion(5, 5, 3, 3));
+        picture = QImage(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        region.ScanPicture(picture, magenta);
         // Only the area counts, not how QRegion cuts it into rectangles.
         QVERIFY(window.mask().xored(given).isEmpty());
     }

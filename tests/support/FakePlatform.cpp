@@ -24,11 +24,6 @@ bool FakeSettings::writeAll(const QList<SettingValue>& entries)
     return !failing;
 }
 
-bool FakeSettings::contains(const QString& section, const QString& key) const
-{
-    return values.contains(keyPath(section, key));
-}
-
 QString FakeSettings::value(const QString& section, const QString& key) const
 {
     return values.value(keyPath(section, key));

@@ -18,7 +18,6 @@ public:
     bool writeAll(const QList<SettingValue>& values) override;
     QString location() const override { return QStringLiteral("/fake/Vamblet/Vamblet.ini"); }
 
-    bool contains(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key) const;
 
     QMap<QString, QString> values;  // "Section/Key" -> value
@@ -59,14 +58,13 @@ public:
         : m_generator(seed)
     {}
 
-    void reseed() override { ++reseeds; }
+    void reseed() override {}
     float next() override;
 
     // The value that picks column (or row) `index` of the 19-cell grid.
     static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
 
     std::deque<float> scripted;
-    int reseeds = 0;
 
 private:
     std::mt19937 m_generator;
