@@ -9,6 +9,8 @@
 #include "platform/WindowShape.h"
 #include "skins/SkinValues.h"
 
+#include <functional>
+
 namespace {
 
 // Reads config.ini values in order and remembers the first one refused.
@@ -131,95 +133,74 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     if (const std::optional<QString> problem = fileProblem(SkinIniPath))
         return SkinError{SkinIniPath, {}, {}, {}, *problem};
 
-    ValueReader values(*this, SkinIniPath);
-    const QString positions = QStringLiteral("Positions");
-    const QString styles = QStringLiteral("Styles");
-    const char* notNumber = "not a number of pixels a window can hold";
-
-    const auto x = [&](const char* key) {
-        const auto convert = [&](QStringView text) {
-            return positionTwips(text, facts.twipsPerPixelX());
+    // The numeric keys in the order they are read: the first that cannot be used is the
+    // skin's error, and what came before it stays applied.
+    using Step = std::function<bool(ValueReader&, PlayWindowScene&)>;
+    const auto number = [](const char* section, const char* key, auto convert, const char* why,
+                           auto set) -> Step {
+        return [=](ValueReader& values, PlayWindowScene& scene) {
+            const auto value =
+                values.read(QLatin1String(section), QLatin1String(key), convert, why);
+            if (value)
+                set(scene, *value);
+            return value.has_value();
         };
-        return values.read(positions, QLatin1String(key), convert, notNumber);
     };
-    const auto y = [&](const char* key) {
-        const auto convert = [&](QStringView text) {
-            return positionTwips(text, facts.twipsPerPixelY());
+    const auto colour = [](const char* name, auto set) -> Step {
+        return [=](ValueReader& values, PlayWindowScene& scene) {
+            const std::optional<Color> value = values.color(QLatin1String(name));
+            if (value)
+                set(scene, *value);
+            return value.has_value();
         };
-        return values.read(positions, QLatin1String(key), convert, notNumber);
     };
-
-    if (const auto v = x("PlayAreaX"))
-        scene.shprect.bounds.left = *v;
-    else
-        return values.error();
-    if (const auto v = y("PlayAreaY"))
-        scene.shprect.bounds.top = *v;
-    else
-        return values.error();
-    if (const auto v = x("ScoreTextX"))
-        scene.lblfoodcount.left = *v;
-    else
-        return values.error();
-    if (const auto v = y("ScoreTextY"))
-        scene.lblfoodcount.top = *v;
-    else
-        return values.error();
-
-    Shape& head = scene.head();
-    if (const auto c = values.color(QStringLiteral("Kriel")))
-        head.fillColor = *c;
-    else
-        return values.error();
-    if (const auto c = values.color(QStringLiteral("Notifier"))) {
-        scene.shpZip.backColor = *c;
-        scene.shpZip.borderColor = *c;
-    } else {
-        return values.error();
-    }
-    if (const auto c = values.color(QStringLiteral("KrielBorder")))
-        head.borderColor = *c;
-    else
-        return values.error();
-    if (const auto c = values.color(QStringLiteral("PlayBorder")))
-        scene.shprect.borderColor = *c;
-    else
-        return values.error();
-    if (const auto c = values.color(QStringLiteral("Score")))
-        scene.lblfoodcount.foreColor = *c;
-    else
-        return values.error();
-
+    const auto across = [&](QStringView text) { return positionTwips(text, scale.x); };
+    const auto down = [&](QStringView text) { return positionTwips(text, scale.y); };
+    const char* notPixels = "not a number of pixels a window can hold";
     const char* notCode = "not one of the codes allowed";
-    if (const auto v = values.read(styles, QStringLiteral("KrielShape"), shapeCode, notCode))
-        head.shape = *v;
-    else
-        return values.error();
-    if (const auto v = values.read(styles, QStringLiteral("KrielBorder"), borderStyle, notCode))
-        head.borderStyle = *v;
-    else
-        return values.error();
-    if (const auto v = values.read(styles, QStringLiteral("PlayBorder"), borderStyle, notCode))
-        scene.shprect.borderStyle = *v;
-    else
-        return values.error();
-    if (const auto v = values.read(styles, QStringLiteral("FontSize"), fontSize,
-                                   "not a font size above 0 and at most 2048 points"))
-        scene.lblfoodcount.font.pointSize = *v;
-    else
-        return values.error();
+    const char* notFontSize = "not a font size above 0 and at most 2048 points";
+    using S = PlayWindowScene;
+    const Step steps[] = {
+        number("Positions", "PlayAreaX", across, notPixels,
+               [](S& s, float v) { s.shprect.bounds.left = v; }),
+        number("Positions", "PlayAreaY", down, notPixels,
+               [](S& s, float v) { s.shprect.bounds.top = v; }),
+        number("Positions", "ScoreTextX", across, notPixels,
+               [](S& s, float v) { s.lblfoodcount.left = v; }),
+        number("Positions", "ScoreTextY", down, notPixels,
+               [](S& s, float v) { s.lblfoodcount.top = v; }),
+        colour("Kriel", [](S& s, Color c) { s.head().fillColor = c; }),
+        colour("Notifier", [](S& s, Color c) { s.shpZip.backColor = s.shpZip.borderColor = c; }),
+        colour("KrielBorder", [](S& s, Color c) { s.head().borderColor = c; }),
+        colour("PlayBorder", [](S& s, Color c) { s.shprect.borderColor = c; }),
+        colour("Score", [](S& s, Color c) { s.lblfoodcount.foreColor = c; }),
+        number("Styles", "KrielShape", shapeCode, notCode,
+               [](S& s, ShapeCode v) { s.head().shape = v; }),
+        number("Styles", "KrielBorder", borderStyle, notCode,
+               [](S& s, BorderStyle v) { s.head().borderStyle = v; }),
+        number("Styles", "PlayBorder", borderStyle, notCode,
+               [](S& s, BorderStyle v) { s.shprect.borderStyle = v; }),
+        number("Styles", "FontSize", fontSize, notFontSize,
+               [](S& s, float v) { s.lblfoodcount.font.pointSize = v; }),
+    };
+    ValueReader values(*this, SkinIniPath);
+    for (const Step& step : steps)
+        if (!step(values, scene))
+            return values.error();
+    const QString styles = QStringLiteral("Styles");
     scene.lblfoodcount.font.face = LoadSkin(styles, QStringLiteral("Font"));
 
     const QString CellSizeText = LoadSkin(QStringLiteral("Ratio"), QStringLiteral("SizeRatio"));
-    const std::optional<float> step = cellStep(CellSizeText, facts.twipsPerPixelX());
+    const std::optional<float> step = cellStep(CellSizeText, scale.x);
     if (!step)
         return SkinError{SkinIniPath, QStringLiteral("Ratio"), QStringLiteral("SizeRatio"),
                          CellSizeText,
                          CellSizeText.isEmpty() ? QStringLiteral("missing")
                                                 : QStringLiteral("not a usable cell size")};
     const double cellPixels = *numberFromText(CellSizeText);
+    Shape& head = scene.head();
     head.bounds.width = *step;
-    head.bounds.height = PixelScale::of(facts).twipsY(cellPixels);
+    head.bounds.height = scale.twipsY(cellPixels);
     scene.shprect.bounds.width = 19.0f * head.bounds.width;
     scene.shprect.bounds.height = 19.0f * head.bounds.width;
     scene.shpfood.bounds.width = head.bounds.width;
