@@ -5,6 +5,7 @@
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
+#include "engine/WindowPlace.h"
 #include "platform/GameSounds.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-constexpr float DefaultPosition = 200;
 const QString HiddenCode = QStringLiteral("zestlime");
 
 }  // namespace
@@ -100,20 +100,12 @@ void frmMain::Form_Load()
     m_widget->setWindowTitle(m_scene.caption);
     Timer1 = m_platform.timers.create([this] { Timer1_Timer(); });
 
-    const auto edge = [&](const SettingKey& key) {
-        return singleFromText(readSetting(m_platform.settings, key)).value_or(DefaultPosition);
-    };
-    m_left = edge(SettingKeys::WinX);
-    m_top = edge(SettingKeys::WinY);
-    const PixelScale scale = pixelScale();
-    const QRect window(scale.pixelX(m_left), scale.pixelY(m_top), scale.pixelX(m_scene.width),
-                       scale.pixelY(m_scene.height));
-    const QList<QRect> screens = m_platform.facts.screenAreas();
-    if (!std::any_of(screens.begin(), screens.end(),
-                     [&](const QRect& screen) { return screen.intersects(window); })) {
-        m_left = DefaultPosition;
-        m_top = DefaultPosition;
-    }
+    const WindowPlace place =
+        WindowPlace::remembered(readSetting(m_platform.settings, SettingKeys::WinX),
+                                readSetting(m_platform.settings, SettingKeys::WinY), m_scene.width,
+                                m_scene.height, pixelScale(), m_platform.facts.screenAreas());
+    m_left = place.left;
+    m_top = place.top;
     placeWindow();
 
     const SkinLocation skin =

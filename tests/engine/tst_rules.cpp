@@ -2,6 +2,7 @@
 #include "engine/NewGame.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
+#include "engine/WindowPlace.h"
 #include "support/FakePlatform.h"
 
 #include <QTest>
@@ -163,6 +164,44 @@ private slots:
         QCOMPARE(scoreAfterEating("16", 8), "24");
         QCOMPARE(finalScore("36"), qint16(36));
         QCOMPARE(finalScore("40000"), qint16(32767));
+    }
+
+    // Screens side by side, the left one from 0 to 1919; a 480 × 388 window (7200 × 5820 twips).
+    void windowOpensWhereItWasUnlessNoScreenShowsIt_data()
+    {
+        QTest::addColumn<QString>("winX");
+        QTest::addColumn<QString>("winY");
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("top");
+        QTest::newRow("remembered") << "3000"
+                                    << "1500.5" << 3000.f << 1500.5f;
+        QTest::newRow("on the second screen") << "40000"
+                                              << "0" << 40000.f << 0.f;
+        QTest::newRow("partly off the left") << "-7000"
+                                             << "0" << -7000.f << 0.f;
+        QTest::newRow("wholly off the left") << "-7200"
+                                             << "0" << 200.f << 200.f;
+        QTest::newRow("below every screen") << "0"
+                                            << "16200" << 200.f << 200.f;
+        QTest::newRow("past the second screen") << "57600"
+                                                << "0" << 200.f << 200.f;
+        QTest::newRow("not a number") << "left"
+                                      << "900" << 200.f << 900.f;
+        QTest::newRow("empty") << ""
+                               << "" << 200.f << 200.f;
+    }
+
+    void windowOpensWhereItWasUnlessNoScreenShowsIt()
+    {
+        QFETCH(QString, winX);
+        QFETCH(QString, winY);
+        QFETCH(float, left);
+        QFETCH(float, top);
+        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)};
+        const WindowPlace place =
+            WindowPlace::remembered(winX, winY, 7200, 5820, PixelScale{15, 15}, screens);
+        QCOMPARE(place.left, left);
+        QCOMPARE(place.top, top);
     }
 };
 
