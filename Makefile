@@ -45,7 +45,10 @@ fuzz: deps
 
 # The program folder in PREFIX/lib/kriel, the launchers in PREFIX/games and the desktop's files in
 # PREFIX/share; PREFIX is /usr/local unless the build was configured otherwise. DESTDIR is honoured.
-install: deps
+# Neither this nor package installs anything with apt-get: a packager builds where the build
+# dependencies are already present (scripts/install-deps package names them all), and a missing
+# one fails the configure or the build as it would anywhere.
+install:
 	@$(MAKE) --no-print-directory configure
 	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
@@ -53,14 +56,15 @@ install: deps
 # A Debian package of the same, for /usr: build/kriel_<version>_<arch>.deb. A warning from any of
 # the checkers fails it as an error does; lintian's infos and pedantic hints are only shown, and
 # the ones that do not fit this game are answered in desktop/lintian-overrides.
-package: deps
-	@scripts/install-deps package
+# The metainfo checked is the one the build wrote from its template, after the build has brought
+# it up to date.
+package:
 	@$(MAKE) --no-print-directory configure
-	@appstreamcli validate --no-net desktop/*.metainfo.xml
+	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
+	@appstreamcli validate --no-net $(BUILD_DIR)/desktop/*.metainfo.xml
 	@report=$$(desktop-file-validate desktop/*.desktop); status=$$?; \
 		if [ -n "$$report" ]; then echo "$$report"; fi; \
 		[ $$status -eq 0 ] && ! echo "$$report" | grep -q ': warning: '
-	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
 	@rm -f $(BUILD_DIR)/kriel_*.deb
 	@cd $(BUILD_DIR) && cpack
 	@lintian --fail-on error,warning --display-info --pedantic $(BUILD_DIR)/kriel_*.deb

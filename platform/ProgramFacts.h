@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/Version.h"
+
 #include <QList>
 #include <QRect>
 #include <QString>
 
 struct ProgramVersion {
-    int major = 0;
-    int minor = 7;
-    int revision = 8;
+    int major = ProgramVersionMajor;
+    int minor = ProgramVersionMinor;
+    int revision = ProgramVersionRevision;
 };
 
 // What the program knows about itself and the screen it runs on.
