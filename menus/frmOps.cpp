@@ -54,7 +54,7 @@ void frmOps::Form_Unload()
 
 void frmOps::Option_Click(const char* difficulty)
 {
-    writeSetting(m_platform.settings, LastDiff, QLatin1String(difficulty));
+    writeSettings(m_platform.settings, {{LastDiff, QLatin1String(difficulty)}});
 }
 
 void frmOps::Command4_Click()

@@ -31,18 +31,8 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject*, QEvent*) override
     {
-        switch (event->type()) {
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::Paint:
-        case QEvent::WindowActivate:
-            break;
-        default:
-            return false;
-        }
         const QWindow* handle = m_window->windowHandle();
         const QMargins frame = handle ? handle->frameMargins() : QMargins();
         if (frame.isNull())

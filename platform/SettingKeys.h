@@ -53,13 +53,7 @@ inline SettingValue settingValue(const SettingKey& key, const QString& value)
     return {QLatin1String(key.section), QLatin1String(key.key), value};
 }
 
-// False when the store could not be saved.
-inline bool writeSetting(SettingsStore& store, const SettingKey& key, const QString& value)
-{
-    return store.writeAll({settingValue(key, value)});
-}
-
-// Several values, saved together.
+// Values saved together; false when the store could not save them.
 inline bool writeSettings(SettingsStore& store,
                           std::initializer_list<std::pair<SettingKey, QString>> values)
 {

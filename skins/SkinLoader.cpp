@@ -36,20 +36,16 @@ public:
 
     std::optional<Color> color(const QString& prefix)
     {
-        const auto part = [&](const char* component) {
-            return read(QStringLiteral("Colors"), prefix + QLatin1String(component), colorComponent,
-                        "not a colour component from 0 up");
-        };
-        const std::optional<int> red = part("R");
-        if (!red)
-            return std::nullopt;
-        const std::optional<int> green = part("G");
-        if (!green)
-            return std::nullopt;
-        const std::optional<int> blue = part("B");
-        if (!blue)
-            return std::nullopt;
-        return Color::fromRgb(*red, *green, *blue);
+        int rgb[3] = {};
+        for (int i = 0; i < 3; ++i) {
+            const std::optional<int> part =
+                read(QStringLiteral("Colors"), prefix + QLatin1Char("RGB"[i]), colorComponent,
+                     "not a colour component from 0 up");
+            if (!part)
+                return std::nullopt;
+            rgb[i] = *part;
+        }
+        return Color::fromRgb(rgb[0], rgb[1], rgb[2]);
     }
 
     std::optional<SkinError> error() const { return m_error; }

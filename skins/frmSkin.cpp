@@ -1,8 +1,8 @@
 #include "frmSkin.h"
 
-#include "platform/SettingKeys.h"
 #include "platform/IniReader.h"
 #include "platform/Platform.h"
+#include "platform/SettingKeys.h"
 #include "skins/SkinFolders.h"
 
 #include <QListWidget>
@@ -89,7 +89,7 @@ void frmSkin::List1_Click()
 void frmSkin::Command1_Click()
 {
     if (!LoadSkin(QStringLiteral("Info"), QStringLiteral("Name")).isEmpty())
-        writeSetting(m_platform.settings, SettingKeys::Skin, selectedSkin());
+        writeSettings(m_platform.settings, {{SettingKeys::Skin, selectedSkin()}});
     Unload();
 }
 

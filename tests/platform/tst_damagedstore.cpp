@@ -1,8 +1,8 @@
 #include "engine/frmMain.h"
 #include "menus/Crypt.h"
 #include "menus/HighScoreRecord.h"
-#include "platform/SettingKeys.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/SettingKeys.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
@@ -67,7 +67,7 @@ private slots:
         QtSettingsStore store;
         QCOMPARE(whatIsRead(store), read);
 
-        QVERIFY(writeSetting(store, SettingKeys::WinY, "450"));
+        QVERIFY(writeSettings(store, {{SettingKeys::WinY, "450"}}));
         // Stamped anew, the file is parsed again, and only the first settings object to parse it
         // reports what it found wrong: the check comes before anything else reads it.
         QFile written(store.location());
