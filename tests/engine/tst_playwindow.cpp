@@ -159,6 +159,14 @@ private slots:
         QCOMPARE(game.fake.quits, 0);
         QCoreApplication::processEvents();
         QCOMPARE(game.fake.quits, 1);
+
+        // The next game stands still until its first arrow, whatever the last one was doing.
+        game.form.GameOver = 0;
+        game.form.Show();
+        const TwipsRect start = game.head();
+        game.fake.timers.tick();
+        QVERIFY(game.form.isLoaded());
+        QCOMPARE(game.head(), start);
     }
 
     // Only the exact code turns the collision tests off; a cancelled box answers "".

@@ -1,9 +1,11 @@
 #include "engine/Keys.h"
+#include "layouts/Fonts.h"
 #include "menus/Crypt.h"
 #include "platform/DialogFrame.h"
 #include "support/FakeProgram.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
@@ -140,6 +142,26 @@ private slots:
         program.click(program.gameOver, "Command3");
         QCOMPARE(program.fake.sound.played.size(), 1);
         QCOMPARE(program.fake.settings.value("HighScore", "Name"), QString());
+    }
+
+    // 15 twips a pixel across, 12 down: sizes go by their own direction, fonts (20 twips to the
+    // point) by the height, and a label that sizes itself fits its text.
+    void layoutsFollowTheScreenAndLabelsFitTheirText()
+    {
+        FakeProgram program;
+        program.fake.facts.twipsDown = 12;
+        program.play.FinalScore = 32767;
+        program.gameOver.Show();
+        QCOMPARE(program.gameOver.window()->size(), QSize(3930 / 15, qRound(2295 / 12.0)));
+        auto* score = qobject_cast<QLabel*>(program.gameOver.control("lblScore"));
+        QCOMPARE(score->text(), QStringLiteral("32767"));
+        QCOMPARE(score->font().pixelSize(), qRound(9.75 * 20 / 12));
+        QCOMPARE(program.gameOver.control("lbl4diff")->font().pixelSize(),
+                 qRound(defaultDialogFont().pointSize * 20 / 12));
+        QCOMPARE(score->size(), score->sizeHint());
+        QVERIFY(score->width() > 375 / 15);
+        const QWidget* level = program.gameOver.control("lblDiff");
+        QCOMPARE(level->geometry(), QRect(1560 / 15, 840 / 12, 1695 / 15, qRound(255 / 12.0)));
     }
 
     void viewerShowsTheFoodEatenOrLeavesTheDesignText()

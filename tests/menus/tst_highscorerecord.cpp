@@ -32,6 +32,9 @@ private slots:
         // Hand-edited stores: whatever is not a 16-bit whole number counts as 0.
         QTest::newRow("not a number") << Encipher("lots") << qint16(1) << true;
         QTest::newRow("out of range") << Encipher("40000") << qint16(1) << true;
+        QTest::newRow("16-bit top") << Encipher("32767") << qint16(32767) << false;
+        QTest::newRow("one past the top") << Encipher("32768") << qint16(1) << true;
+        QTest::newRow("16-bit bottom") << Encipher("-32768") << qint16(-32767) << true;
         QTest::newRow("a fraction") << Encipher("12.5") << qint16(1) << true;
         QTest::newRow("not enciphered") << "36" << qint16(1) << true;
     }

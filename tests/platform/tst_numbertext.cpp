@@ -27,6 +27,9 @@ private slots:
         QCOMPARE(integer16FromText(u"-32768.5"), -32768);
         QCOMPARE(integer16FromText(u"-32769"), std::nullopt);
         QCOMPARE(integer16FromText(u"32767.5"), std::nullopt);
+        QCOMPARE(integer16FromText(u"32767"), 32767);
+        QCOMPARE(integer16FromText(u"32768"), std::nullopt);
+        QCOMPARE(integer16FromText(u"-32768"), -32768);
     }
 
     void numberTextIsTheShortestPlainFormAndReadsBack()

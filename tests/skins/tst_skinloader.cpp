@@ -121,6 +121,52 @@ private slots:
         QCOMPARE(rect(s.head().bounds), rect(playWindowLayout().head().bounds));
     }
 
+    // Every code the format allows, read from the file; one past the last, and 16-bit ends.
+    void codesAndComponentsAreTakenUpToTheirLimits()
+    {
+        const auto loaded = [](const char* section, const char* key, const QString& text) {
+            SkinFolder skin;
+            skin.setValue(section, key, text);
+            PlayWindowScene s = playWindowLayout();
+            const std::optional<SkinError> error = load(skin, s);
+            return error ? std::optional<PlayWindowScene>() : std::optional(s);
+        };
+        for (int code = 0; code <= 7; ++code) {
+            const QString text = QString::number(code);
+            const auto shape = loaded("Styles", "KrielShape", text);
+            QCOMPARE(shape.has_value(), code <= 5);
+            if (shape)
+                QCOMPARE(int(shape->head().shape), code);
+            const auto kriel = loaded("Styles", "KrielBorder", text);
+            const auto play = loaded("Styles", "PlayBorder", text);
+            QCOMPARE(kriel.has_value(), code <= 6);
+            QCOMPARE(play.has_value(), code <= 6);
+            if (kriel && play) {
+                QCOMPARE(int(kriel->head().borderStyle), code);
+                QCOMPARE(int(play->shprect.borderStyle), code);
+            }
+        }
+        QCOMPARE(loaded("Colors", "KrielR", "32767")->head().fillColor.red(), 255);
+        for (const char* text : {"32768", "-1", "-32768"})
+            QVERIFY2(!loaded("Colors", "KrielR", text), text);
+        QVERIFY(!loaded("Styles", "KrielShape", "65536"));  // 0 once cut to 16 bits
+    }
+
+    // A screen with 15 twips a pixel across and 12 down: each figure goes by its own direction.
+    void acrossAndDownAreScaledApart()
+    {
+        SkinFolder skin;
+        skin.setValue("Ratio", "SizeRatio", "10");
+        FixedFacts facts;
+        facts.twipsDown = 12;
+        PlayWindowScene s = playWindowLayout();
+        QVERIFY(!SkinLoader().load(skin.skinPath(), s, nullptr, facts));
+        QCOMPARE(QSizeF(s.width, s.height), QSizeF(60 * 15, 50 * 12));
+        QCOMPARE(QPointF(s.shprect.bounds.left, s.shprect.bounds.top), QPointF(4 * 15, 5 * 12));
+        QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
+        QCOMPARE(rect(s.head().bounds).size(), QSizeF(10 * 15, 10 * 12));
+    }
+
     void sectionsAndKeysAreFoundWhateverTheirCase()
     {
         SkinFolder skin;

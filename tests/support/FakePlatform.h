@@ -74,14 +74,15 @@ class FixedFacts final : public ProgramFacts {
 public:
     QString programFolder() const override { return folder; }
     QString dataHome() const override { return playerData; }
-    float twipsPerPixelX() const override { return twipsPerPixel; }
-    float twipsPerPixelY() const override { return twipsPerPixel; }
+    float twipsPerPixelX() const override { return twipsAcross; }
+    float twipsPerPixelY() const override { return twipsDown; }
     QList<QRect> screenAreas() const override { return screens; }
     QRect workArea() const override { return work; }
 
     QString folder;
     QString playerData;  // none unless a test gives one
-    float twipsPerPixel = 15;
+    float twipsAcross = 15;
+    float twipsDown = 15;
     QList<QRect> screens{QRect(0, 0, 1920, 1080)};
     QRect work{0, 0, 1920, 1040};  // a panel along the bottom
 };
