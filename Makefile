@@ -41,7 +41,7 @@ fuzz: deps
 	@scripts/install-deps fuzz
 	@test -f build-fuzz/build.ninja || cmake --preset fuzz
 	@cmake --build --preset fuzz
-	@tests/fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+	@fuzz/run-fuzzers build-fuzz $(FUZZ_SECONDS)
 
 # The program folder in PREFIX/lib/kriel, the launchers in PREFIX/games and the desktop's files in
 # PREFIX/share; PREFIX is /usr/local unless the build was configured otherwise. DESTDIR is honoured.

@@ -41,7 +41,7 @@ QByteArray gifScreen(quint16 width, quint16 height)
 
 }  // namespace
 
-class TestFuzzRegressions : public QObject {
+class TestPictures : public QObject {
     Q_OBJECT
 
 private slots:
@@ -79,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFuzzRegressions)
-#include "tst_fuzzregressions.moc"
+QTEST_GUILESS_MAIN(TestPictures)
+#include "tst_pictures.moc"
