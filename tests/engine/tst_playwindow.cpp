@@ -174,7 +174,7 @@ private slots:
     {
         Game game;
         game.form.Show();
-        for (const char* wrong : {"Zestlime", " zestlime", ""}) {
+        for (const char* wrong : {"Zestlime", " zestlime", "zestlimes", "zestlim", ""}) {
             game.fake.dialogs.answers.push_back(wrong);
             game.key(KeyCodes::Eight);
             QCOMPARE(game.form.kriel().CollisionsOn, qint16(1));

@@ -142,6 +142,17 @@ private slots:
         QCOMPARE(Tick(scene, {Right, 1, 1}, 4, random), (TickResult{true, true}));
         QVERIFY(!PlaceFood(scene, random));
         QCOMPARE(cellOf(scene.shpfood.bounds), QVector2D(0, 0));
+
+        // A body cell off the grid holds no cell, not even the one its index would wrap onto.
+        const std::pair<QVector2D, QVector2D> offGrid[] = {
+            {{19, 0}, {0, 1}}, {{-1, 1}, {18, 0}}, {{3.5, 2}, {4, 2}}, {{0, -1}, {0, 0}}};
+        for (const auto& [off, free] : offGrid) {
+            Cells kriel = krielFilling({free});
+            kriel.append(off);
+            scene = board(kriel);
+            QVERIFY(PlaceFood(scene, random));
+            QCOMPARE(cellOf(scene.shpfood.bounds), free);
+        }
     }
 
     void newGameResetsBoardButNotHeadingOrPause()

@@ -160,6 +160,29 @@ private slots:
             ++tick;
         }
         QCOMPARE(scene.shpkriel.size(), std::size_t(2));  // it ate on the way
+
+        // A skin of another size, grown or shrunk: the larger of the two windows is redrawn.
+        PlayWindowScene larger = scene;
+        larger.width += 300;
+        larger.height += 150;
+        const QRegion all(0, 0, scale.pixelX(larger.width), scale.pixelY(larger.height));
+        QCOMPARE(changedArea(scene, larger, scale), all);
+        QCOMPARE(changedArea(larger, scene, scale), all);
+    }
+
+    // Cells 12.5 pixels wide tile the grid with neither gaps nor overlaps.
+    void fractionalCellsTileTheGrid()
+    {
+        const PixelScale scale;
+        QRegion covered;
+        for (int row = 0; row < 19; ++row)
+            for (int column = 0; column < 19; ++column) {
+                const QRect cell =
+                    scale.pixels({60 + column * 187.5f, 75 + row * 187.5f, 187.5f, 187.5f});
+                QVERIFY(!covered.intersects(cell));
+                covered += cell;
+            }
+        QCOMPARE(covered, QRegion(scale.pixels({60, 75, 19 * 187.5f, 19 * 187.5f})));
     }
 };
 

@@ -28,6 +28,16 @@ private slots:
         QCOMPARE(file.readAll(), QByteArray("[Config]\nWinX=3000\n"));
     }
 
+    // Typed into the file by hand, an unquoted comma makes QSettings read a list.
+    void handEditedListReadsAsItsText()
+    {
+        QFile file(QtSettingsStore().location());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[Config]\nSkin=My, Own Skin\n");
+        file.close();
+        QCOMPARE(QtSettingsStore().read("Config", "Skin", "Default"), "My, Own Skin");
+    }
+
     void writtenValueReadsBackFromANewStore_data()
     {
         QTest::addColumn<QString>("value");
