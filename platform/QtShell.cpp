@@ -24,6 +24,6 @@ bool QtShell::open(const QUrl& target)
                       QStringLiteral("Kriel could not open %1: this desktop has no application "
                                      "set to open it. Please open it by hand.")
                           .arg(what),
-                      QStringLiteral("Kriel"));
+                      QStringLiteral("Kriel - Cannot Open"));
     return false;
 }

@@ -33,7 +33,7 @@ private slots:
         QCOMPARE(tried, QList<QUrl>{target});
         QCOMPARE(dialogs.shown.size(), 1);
         QCOMPARE(dialogs.shown[0].kind, "message");
-        QCOMPARE(dialogs.shown[0].title, "Kriel");
+        QCOMPARE(dialogs.shown[0].title, "Kriel - Cannot Open");
         QVERIFY2(dialogs.shown[0].prompt.contains(" " + named + ":"),
                  qPrintable(dialogs.shown[0].prompt));
     }
