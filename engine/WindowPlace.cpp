@@ -1,6 +1,7 @@
 #include "WindowPlace.h"
 
 #include "platform/NumberText.h"
+#include "platform/SettingKeys.h"
 
 #include <algorithm>
 
@@ -8,11 +9,14 @@ WindowPlace WindowPlace::remembered(const QString& winX, const QString& winY, fl
                                     float height, const PixelScale& scale,
                                     const QList<QRect>& screens)
 {
-    const WindowPlace place{singleFromText(winX).value_or(Default),
-                            singleFromText(winY).value_or(Default)};
+    const auto edge = [](const QString& text, const SettingKey& key) {
+        return singleFromText(text).value_or(*singleFromText(QString::fromLatin1(key.fallback)));
+    };
+    const WindowPlace place{edge(winX, SettingKeys::WinX), edge(winY, SettingKeys::WinY)};
+    const WindowPlace fallback{edge({}, SettingKeys::WinX), edge({}, SettingKeys::WinY)};
     const QRect window(scale.pixelX(place.left), scale.pixelY(place.top), scale.pixelX(width),
                        scale.pixelY(height));
     const bool seen = std::any_of(screens.begin(), screens.end(),
                                   [&](const QRect& screen) { return screen.intersects(window); });
-    return seen ? place : WindowPlace{};
+    return seen ? place : fallback;
 }

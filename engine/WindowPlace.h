@@ -8,13 +8,12 @@
 
 // Where the play window opens: its left and top edges in twips of the screen.
 struct WindowPlace {
-    static constexpr float Default = 200;
+    float left = 0;
+    float top = 0;
 
-    float left = Default;
-    float top = Default;
-
-    // From the stored WinX and WinY: an edge that is no number is the default one, and a window
-    // of `width` × `height` twips that would lie on none of `screens` opens at the default place.
+    // From the stored WinX and WinY: an edge that is no number is the setting's default, and a
+    // window of `width` × `height` twips that would lie on none of `screens` opens at the
+    // defaults.
     static WindowPlace remembered(const QString& winX, const QString& winY, float width,
                                   float height, const PixelScale& scale,
                                   const QList<QRect>& screens);
