@@ -1,7 +1,6 @@
 #include "Startup.h"
 
 #include "platform/ProgramFacts.h"
-#include "platform/QtProgramFacts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,16 +25,8 @@ QString versionText()
     return QStringLiteral("%1.%2.%3\n").arg(version.major).arg(version.minor).arg(version.revision);
 }
 
-QString helpText()
+QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
 {
-    const QString home = QDir::homePath();
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    const QString settings =
-        (QDir::isAbsolutePath(configHome) ? configHome : home + QStringLiteral("/.config"))
-        + QStringLiteral("/Vamblet/Vamblet.ini");
-    const QString programFolder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    const QString playerSkins =
-        xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), home) + QStringLiteral("/kriel/Skins");
     return QStringLiteral(
                "usage: kriel [--version | --help]\n"
                "\n"
@@ -47,9 +38,9 @@ QString helpText()
                "  X           quit at once, saving nothing\n"
                "  S           load the skin again from its folder\n"
                "\n"
-               "Skins:    %1/Skins, and your own in %2\n"
+               "Skins:    %1, and your own in %2\n"
                "Settings: %3\n")
-        .arg(programFolder, playerSkins, settings);
+        .arg(skinsFolders.value(0), skinsFolders.value(1), settingsFile);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the command line asks of the game, before any window is thought of.
 enum class StartRequest { Play, Version, Help };
@@ -9,7 +10,9 @@ enum class StartRequest { Play, Version, Help };
 StartRequest startRequest(int argc, const char* const* argv);
 
 QString versionText();
-QString helpText();
+// `skinsFolders` as SkinFolders gives them (the program's first), `settingsFile` as the store
+// names it.
+QString helpText(const QStringList& skinsFolders, const QString& settingsFile);
 
 // Makes sure Qt will find a display, choosing X11 where there is one (the shaped play window,
 // its remembered place and dragging need X11's way with windows). Returns the line to print

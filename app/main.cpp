@@ -16,6 +16,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTimers.h"
+#include "skins/SkinFolders.h"
 #include "skins/frmSkin.h"
 
 #include <QApplication>
@@ -28,9 +29,13 @@ int main(int argc, char* argv[])
     case StartRequest::Version:
         std::fputs(qPrintable(versionText()), stdout);
         return 0;
-    case StartRequest::Help:
-        std::fputs(qPrintable(helpText()), stdout);
+    case StartRequest::Help: {
+        // For the program's folder; no display is opened.
+        QCoreApplication app(argc, argv);
+        const QString text = helpText(skinsFolders(QtProgramFacts()), QtSettingsStore().location());
+        std::fputs(qPrintable(text), stdout);
         return 0;
+    }
     case StartRequest::Play:
         break;
     }

@@ -20,7 +20,6 @@ PlayWidget::PlayWidget(PlayWindowEvents& owner)
     } else {
         // Qt clears what is to be painted to transparent; what lies outside the outline stays so.
         setAttribute(Qt::WA_TranslucentBackground);
-        m_paintsOutlineOnly = true;
     }
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -28,7 +27,8 @@ PlayWidget::PlayWidget(PlayWindowEvents& owner)
 void PlayWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRegion area = m_paintsOutlineOnly ? event->region() & mask() : event->region();
+    const QRegion area =
+        testAttribute(Qt::WA_TranslucentBackground) ? event->region() & mask() : event->region();
     painter.setClipRegion(area);
     if (m_shown)
         paintScene(painter, *m_shown, m_scale, area);

@@ -32,6 +32,4 @@ private:
     // The scene as last handed to the window system to draw.
     std::optional<PlayWindowScene> m_shown;
     PixelScale m_scale;
-    // Where the window system cannot cut the window to its outline, it is painted only inside it.
-    bool m_paintsOutlineOnly = false;
 };

@@ -26,7 +26,8 @@ QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& t
     box->setLabelText(prompt);
     box->adjustSize();
     box->setFixedSize(box->size());
-    frameAsDialog(box, QGuiApplication::primaryScreen()->availableGeometry());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    frameAsDialog(box, screen ? screen->availableGeometry() : QRect());
     const bool accepted = box->exec() == QDialog::Accepted;
     if (!box)
         return {};
