@@ -15,25 +15,11 @@ QColor toQColor(Color color)
     return QColor(color.red(), color.green(), color.blue());
 }
 
-Qt::PenStyle penStyle(BorderStyle style)
-{
-    switch (style) {
-    case BorderStyle::Transparent:
-        return Qt::NoPen;
-    case BorderStyle::Dash:
-        return Qt::DashLine;
-    case BorderStyle::Dot:
-        return Qt::DotLine;
-    case BorderStyle::DashDot:
-        return Qt::DashDotLine;
-    case BorderStyle::DashDotDot:
-        return Qt::DashDotDotLine;
-    case BorderStyle::Solid:
-    case BorderStyle::InsideSolid:
-        break;
-    }
-    return Qt::SolidLine;
-}
+// By border style code; a one-pixel line drawn inside the bounds is the solid one.
+constexpr Qt::PenStyle PenStyles[] = {Qt::NoPen,    Qt::SolidLine,   Qt::DashLine,
+                                      Qt::DotLine,  Qt::DashDotLine, Qt::DashDotDotLine,
+                                      Qt::SolidLine};
+static_assert(std::size(PenStyles) == int(BorderStyle::InsideSolid) + 1);
 
 QRect centredSquare(const QRect& bounds)
 {
@@ -80,11 +66,8 @@ void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
     else if (shape.backOpaque)
         brush = QBrush(toQColor(shape.backColor));
 
-    QPen pen(Qt::NoPen);
-    if (shape.borderStyle != BorderStyle::Transparent) {
-        pen = QPen(toQColor(shape.borderColor), 1, penStyle(shape.borderStyle), Qt::FlatCap,
+    const QPen pen(toQColor(shape.borderColor), 1, PenStyles[int(shape.borderStyle)], Qt::FlatCap,
                    Qt::MiterJoin);
-    }
 
     painter.save();
     switch (shape.shape) {

@@ -300,8 +300,3 @@ void frmMain::Form_Resize()
     if (m_widget && isOn(m_frmOps.OnTopSetting))
         keepOnTop(m_widget);
 }
-
-void frmMain::Form_Closed()
-{
-    Unload();
-}

@@ -50,7 +50,7 @@ public:
     void Form_MouseDown(QPointF position) override;
     void Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition) override;
     void Form_Resize() override;
-    void Form_Closed() override;
+    void Form_Closed() override { Unload(); }
 
     // Ends the game: the death sound, the final score, the game-over dialog, and the window
     // unloaded.

@@ -5,12 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
 // Far beyond any screen, yet safe to round to an int: a skin may put a control anywhere.
-constexpr float PixelLimit = 1'000'000;
+static constexpr float PixelLimit = 1'000'000;
 
-int toPixels(float twips, float twipsPerPixel)
+int PixelScale::toPixels(float twips, float twipsPerPixel)
 {
     const float pixels = twips / twipsPerPixel;
     if (std::isnan(pixels))
@@ -18,21 +16,9 @@ int toPixels(float twips, float twipsPerPixel)
     return int(std::lround(std::clamp(pixels, -PixelLimit, PixelLimit)));
 }
 
-}  // namespace
-
 PixelScale PixelScale::of(const ProgramFacts& facts)
 {
     return {facts.twipsPerPixelX(), facts.twipsPerPixelY()};
-}
-
-int PixelScale::pixelX(float twips) const
-{
-    return toPixels(twips, x);
-}
-
-int PixelScale::pixelY(float twips) const
-{
-    return toPixels(twips, y);
 }
 
 QRect PixelScale::pixels(const TwipsRect& bounds) const

@@ -17,10 +17,13 @@ struct PixelScale {
     // The pixels a control covers: each edge rounded to the nearest pixel, so that cells of a
     // fractional size still tile the grid without gaps.
     QRect pixels(const TwipsRect& bounds) const;
-    int pixelX(float twips) const;
-    int pixelY(float twips) const;
+    int pixelX(float twips) const { return toPixels(twips, x); }
+    int pixelY(float twips) const { return toPixels(twips, y); }
     float twipsX(double pixels) const { return float(pixels * x); }
     float twipsY(double pixels) const { return float(pixels * y); }
 
     bool operator==(const PixelScale&) const = default;
+
+private:
+    static int toPixels(float twips, float twipsPerPixel);
 };

@@ -6,11 +6,6 @@ OpenWindows::OpenWindows(std::function<void()> quit)
     : m_quit(std::move(quit))
 {}
 
-void OpenWindows::loaded()
-{
-    ++m_count;
-}
-
 void OpenWindows::unloaded()
 {
     if (m_count > 0)

@@ -11,7 +11,7 @@ class OpenWindows {
 public:
     explicit OpenWindows(std::function<void()> quit);
 
-    void loaded();
+    void loaded() { ++m_count; }
     void unloaded();
 
 private:

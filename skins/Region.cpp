@@ -37,11 +37,6 @@ Region::Region() = default;
 
 Region::~Region() = default;
 
-QRegion Region::hndRegion() const
-{
-    return m_hndRegion;
-}
-
 void Region::ApplyRgn(QWidget* hWnd) const
 {
     if (!hWnd)

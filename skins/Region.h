@@ -23,7 +23,7 @@ public:
 
     // The outline in pixels, origin at the picture's top-left pixel until OffsetHeader() moves
     // it; empty until the first ScanPicture().
-    QRegion hndRegion() const;
+    QRegion hndRegion() const { return m_hndRegion; }
 
     // Gives hWnd a copy of hndRegion() as its outline and has it redrawn. Later changes to
     // hndRegion() leave the window alone until the next call. A null hWnd is ignored.

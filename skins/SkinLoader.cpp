@@ -70,17 +70,19 @@ std::optional<QString> fileProblem(const QString& path)
     return std::nullopt;
 }
 
+// A file refused as a whole: no section or key of its own.
+SkinError fileError(const QString& path, const QString& reason)
+{
+    return {path, {}, {}, {}, reason};
+}
+
 SkinError pictureError(const QString& path)
 {
-    return {path,
-            {},
-            {},
-            {},
-            fileProblem(path).value_or(
-                QStringLiteral("unreadable, not a picture, or larger than %1 pixels a side or %2 "
-                               "in all")
-                    .arg(MaxPictureSide)
-                    .arg(MaxPicturePixels))};
+    const QString unusable =
+        QStringLiteral("unreadable, not a picture, or larger than %1 pixels a side or %2 in all")
+            .arg(MaxPictureSide)
+            .arg(MaxPicturePixels);
+    return fileError(path, fileProblem(path).value_or(unusable));
 }
 
 }  // namespace
@@ -114,20 +116,16 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     qint32 transColor = 1;
     SkinRegion.ScanPicture(SkinPicture, transColor);
     if (SkinRegion.tooComplex())
-        return SkinError{SkinBmpPath,
-                         {},
-                         {},
-                         {},
-                         QStringLiteral("outline too complex: it takes more than %1 rectangles, "
-                                        "even with rows alike merged")
-                             .arg(MaxOutlineRectangles)};
+        return fileError(SkinBmpPath, QStringLiteral("outline too complex: it takes more than "
+                                                     "%1 rectangles, even with rows alike merged")
+                                          .arg(MaxOutlineRectangles));
     SkinRegion.OffsetHeader(window);
     scene.picture = SkinPicture;
     SkinRegion.ApplyRgn(window);
 
     // Read as a file, where its values would only come out empty.
     if (const std::optional<QString> problem = fileProblem(SkinIniPath))
-        return SkinError{SkinIniPath, {}, {}, {}, *problem};
+        return fileError(SkinIniPath, *problem);
 
     // The numeric keys in the order they are read: the first that cannot be used is the
     // skin's error, and what came before it stays applied.

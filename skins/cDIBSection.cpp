@@ -19,11 +19,6 @@ qint64 scanLineBytes(qint64 width)
 
 }  // namespace
 
-cDIBSection::~cDIBSection()
-{
-    ClearUp();
-}
-
 bool cDIBSection::Create(qint32 lWidth, qint32 lHeight)
 {
     ClearUp();
@@ -44,32 +39,6 @@ qint32 cDIBSection::BytesPerScanLine() const
     if (bytes > std::numeric_limits<qint32>::max())
         return 0;
     return qint32(bytes);
-}
-
-qint32 cDIBSection::Width() const
-{
-    return tBitmapInfo.width;
-}
-
-qint32 cDIBSection::Height() const
-{
-    return tBitmapInfo.height;
-}
-
-void cDIBSection::LoadPictureBlt(const QImage& source, qint32 lSrcLeft, qint32 lSrcTop,
-                                 qint32 lSrcWidth, qint32 lSrcHeight)
-{
-    copyBlock(source, lSrcLeft, lSrcTop, lSrcWidth, lSrcHeight);
-}
-
-const quint8* cDIBSection::DIBSectionBitsPtr() const
-{
-    return m_bits.get();
-}
-
-void cDIBSection::ClearUp()
-{
-    m_bits.reset();
 }
 
 bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight)

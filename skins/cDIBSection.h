@@ -18,7 +18,6 @@ class QImage;
 class cDIBSection {
 public:
     cDIBSection() = default;
-    ~cDIBSection();
 
     cDIBSection(const cDIBSection&) = delete;
     cDIBSection& operator=(const cDIBSection&) = delete;
@@ -38,22 +37,25 @@ public:
     qint32 BytesPerScanLine() const;
 
     // The size last asked for, in pixels, whether or not a buffer is held.
-    qint32 Width() const;
-    qint32 Height() const;
+    qint32 Width() const { return tBitmapInfo.width; }
+    qint32 Height() const { return tBitmapInfo.height; }
 
     // Copies the block of `source` at (lSrcLeft, lSrcTop), lSrcWidth x lSrcHeight pixels, into
     // the buffer at its top-left pixel. A negative lSrcWidth stands for Width(), a negative
     // lSrcHeight for Height(). Only pixels inside both the source and the buffer are copied; the
     // rest of the buffer keeps its bytes. Does nothing while empty.
     void LoadPictureBlt(const QImage& source, qint32 lSrcLeft = 0, qint32 lSrcTop = 0,
-                        qint32 lSrcWidth = -1, qint32 lSrcHeight = -1);
+                        qint32 lSrcWidth = -1, qint32 lSrcHeight = -1)
+    {
+        copyBlock(source, lSrcLeft, lSrcTop, lSrcWidth, lSrcHeight);
+    }
 
     // The first byte of the buffer, nullptr while empty.
-    const quint8* DIBSectionBitsPtr() const;
+    const quint8* DIBSectionBitsPtr() const { return m_bits.get(); }
 
     // Frees the buffer. The size is kept, so Width(), Height() and BytesPerScanLine() still
     // describe the last size asked for.
-    void ClearUp();
+    void ClearUp() { m_bits.reset(); }
 
 private:
     // The 40-byte bitmap info header, fields in their stored order.
