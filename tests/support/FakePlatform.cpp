@@ -1,32 +1,14 @@
 #include "FakePlatform.h"
 
-#include <QUrl>
-
 #include <algorithm>
-
-static QString keyPath(const QString& section, const QString& key)
-{
-    return section + '/' + key;
-}
-
-QString FakeSettings::read(const QString& section, const QString& key,
-                           const QString& fallback) const
-{
-    return values.value(keyPath(section, key), fallback);
-}
 
 bool FakeSettings::writeAll(const QList<SettingValue>& entries)
 {
     for (const SettingValue& v : entries) {
-        values.insert(keyPath(v.section, v.key), v.value);
-        writes.append(keyPath(v.section, v.key) + '=' + v.value);
+        values.insert(v.section + '/' + v.key, v.value);
+        writes.append(v.section + '/' + v.key + '=' + v.value);
     }
     return !failing;
-}
-
-QString FakeSettings::value(const QString& section, const QString& key) const
-{
-    return values.value(keyPath(section, key));
 }
 
 void ScriptedDialogs::message(QWidget*, const QString& prompt, const QString& title)
@@ -46,12 +28,6 @@ QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& t
     QString answer = answers.front();
     answers.pop_front();
     return answer;
-}
-
-bool RecordingShell::open(const QUrl& target)
-{
-    opened.append(target.toString());
-    return true;
 }
 
 float SeededRandom::next()

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <QUrl>
 
 #include <deque>
 #include <functional>
@@ -13,12 +14,17 @@
 // An in-memory settings store that remembers the order of its writes.
 class FakeSettings final : public SettingsStore {
 public:
-    QString read(const QString& section, const QString& key,
-                 const QString& fallback) const override;
+    QString read(const QString& section, const QString& key, const QString& fallback) const override
+    {
+        return values.value(section + '/' + key, fallback);
+    }
     bool writeAll(const QList<SettingValue>& values) override;
     QString location() const override { return QStringLiteral("/fake/Vamblet/Vamblet.ini"); }
 
-    QString value(const QString& section, const QString& key) const;
+    QString value(const QString& section, const QString& key) const
+    {
+        return values.value(section + '/' + key);
+    }
 
     QMap<QString, QString> values;  // "Section/Key" -> value
     QStringList writes;             // "Section/Key=value", in order
@@ -96,7 +102,11 @@ public:
 
 class RecordingShell final : public Shell {
 public:
-    bool open(const QUrl& target) override;
+    bool open(const QUrl& target) override
+    {
+        opened.append(target.toString());
+        return true;
+    }
 
     QStringList opened;
 };
