@@ -1,6 +1,7 @@
 #include "engine/Keys.h"
 #include "layouts/Fonts.h"
 #include "menus/Crypt.h"
+#include "menus/HighScoreRecord.h"
 #include "platform/DialogFrame.h"
 #include "support/FakeProgram.h"
 
@@ -9,10 +10,46 @@
 #include <QRadioButton>
 #include <QTest>
 
-class DialogsTest : public QObject {
+using Crypt::Encipher;
+
+class MenusTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void cipherDoublesEachCodeAndComesBack()
+    {
+        QCOMPARE(Encipher("abc"), QString(QChar(194)) + QChar(196) + QChar(198));
+        for (const char* plain : {"", "Nobody", "0", "32767", "Ann-Marie O'Neill, Jr. (#1)!"})
+            QCOMPARE(Crypt::Decipher(Encipher(QLatin1String(plain))), QLatin1String(plain));
+    }
+
+    // A hand-edited score that is not a 16-bit whole number counts as 0, and so does one that is
+    // not enciphered.
+    void onlyAStrictlyHigherScoreIsANewRecord()
+    {
+        const struct {
+            const char* stored;  // enciphered into the store; none for no record
+            qint16 score;
+            bool newRecord;
+        } cases[] = {
+            {nullptr, 0, false}, {nullptr, 4, true},       {"0", 6, true},
+            {"36", 36, false},   {"36", 42, true},         {"36", 30, false},
+            {"lots", 1, true},   {"40000", 1, true},       {"32767", 32767, false},
+            {"32768", 1, true},  {"-32768", -32767, true}, {"12.5", 1, true},
+        };
+        for (const auto& [stored, score, newRecord] : cases) {
+            FakeSettings store;
+            if (stored)
+                store.values["HighScore/Score"] = Encipher(QLatin1String(stored));
+            QVERIFY2(isNewRecord(storedScore(store), score) == newRecord, stored ? stored : "none");
+        }
+        FakeSettings plain;
+        plain.values["HighScore/Score"] = "36";
+        QVERIFY(isNewRecord(storedScore(plain), 1));
+    }
+
+    // Before the first Play! the menu is the program; after it, the program lasts as long as
+    // any of its windows.
     void menuOpensWithTheRememberedDifficultyAndPlaysIt_data()
     {
         QTest::addColumn<QString>("lastDiff");  // "-" for nothing stored
@@ -21,7 +58,6 @@ private slots:
         QTest::addColumn<int>("interval");
         QTest::addColumn<int>("points");
         QTest::newRow("first run") << "-" << 2 << "Medium" << 100 << 6;
-        QTest::newRow("x") << "x" << 2 << "Medium" << 100 << 6;
         QTest::newRow("lower case") << "hard" << 2 << "Medium" << 100 << 6;
         QTest::newRow("Easy") << "Easy" << 1 << "Easy" << 135 << 4;
         QTest::newRow("Hard") << "Hard" << 3 << "Hard" << 65 << 8;
@@ -38,8 +74,6 @@ private slots:
         if (lastDiff != "-")
             program.fake.settings.values["Config/LastDiff"] = lastDiff;
         program.menu.Show();
-        QCOMPARE(program.menu.window()->windowTitle(), QStringLiteral("Kriel - Begin a new game"));
-        QCOMPARE(program.menu.window()->size(), QSize(337, 256));
         const QString optionName = "Option" + QString::number(option);
         QVERIFY(program.menu.control<QRadioButton>(optionName)->isChecked());
 
@@ -54,6 +88,27 @@ private slots:
         QCOMPARE(program.menu.DifficultyName, name);
         QCOMPARE(program.menu.PlayStarted, qint16(1));
         QCOMPARE(program.play.GameOver, qint16(0));
+
+        program.play.Form_KeyDown(KeyCodes::Q);
+        program.click(program.gameOver, "Command2");
+        QVERIFY(program.menu.isLoaded());
+        program.menu.window()->close();
+        QCoreApplication::processEvents();
+        QCOMPARE(program.fake.end.calls, 0);
+        QCOMPARE(program.fake.quits, 1);
+    }
+
+    void quitOrTheCloseBoxBeforeTheFirstGameEndsTheProgram()
+    {
+        for (const char* leave : {"Command5", "close box"}) {
+            FakeProgram program;
+            program.menu.Show();
+            if (leave == QLatin1String("close box"))
+                program.menu.window()->close();
+            else
+                program.click(program.menu, leave);
+            QCOMPARE(program.fake.end.calls, 1);
+        }
     }
 
     // The work area leaves out the panel at the foot of the screen; the window manager's frame,
@@ -81,38 +136,13 @@ private slots:
         }
     }
 
-    // Before the first Play! the menu is the program; after it, the program lasts as long as
-    // any of its windows.
-    void programEndsWithTheMenuOnlyBeforeTheFirstGame()
-    {
-        for (const char* leave : {"Command5", "close box"}) {
-            FakeProgram program;
-            program.menu.Show();
-            if (leave == QLatin1String("close box"))
-                program.menu.window()->close();
-            else
-                program.click(program.menu, leave);
-            QCOMPARE(program.fake.end.calls, 1);
-        }
-
-        FakeProgram program;
-        program.menu.Show();
-        program.click(program.menu, "Command4");
-        program.play.Form_KeyDown(KeyCodes::Q);
-        program.click(program.gameOver, "Command2");
-        QVERIFY(program.menu.isLoaded());
-        program.menu.window()->close();
-        QCoreApplication::processEvents();
-        QCOMPARE(program.fake.end.calls, 0);
-        QCOMPARE(program.fake.quits, 1);
-    }
-
+    // The name typed is stored with what is not ASCII as '?'.
     void gameOverOffersANameOnlyForANewRecord()
     {
         FakeProgram program;
         program.menu.DifficultyName = "Medium";
         program.menu.SoundsSetting = "1";
-        program.fake.settings.values["HighScore/Score"] = Crypt::Encipher("36");
+        program.fake.settings.values["HighScore/Score"] = Encipher("36");
         const auto title = [&] { return program.gameOver.window()->windowTitle(); };
 
         program.play.FinalScore = 36;
@@ -127,21 +157,21 @@ private slots:
         QVERIFY(!program.gameOver.control("Command3")->isHidden());
         QCOMPARE(program.fake.sound.played,
                  QStringList(program.fake.facts.folder + "/hiscore.WAV"));
-        program.fake.dialogs.answers = {"Ann"};
+        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝ")};
         program.click(program.gameOver, "Command3");
         QCOMPARE(program.fake.dialogs.shown.back().prompt,
                  QStringLiteral("Please enter your name."));
-        QCOMPARE(program.fake.settings.value("HighScore", "Name"), Crypt::Encipher("Ann"));
-        QCOMPARE(program.fake.settings.value("HighScore", "Score"), Crypt::Encipher("42"));
-        QCOMPARE(program.fake.settings.value("HighScore", "Level"), Crypt::Encipher("Medium"));
+        QCOMPARE(
+            program.fake.settings.writes,
+            QStringList({"HighScore/Name=" + Encipher("Zo? ?"), "HighScore/Score=" + Encipher("42"),
+                         "HighScore/Level=" + Encipher("Medium")}));
 
-        // Sounds off: the new record shows but plays nothing; Cancel stores an empty name.
+        // Sounds off: the new record shows but plays nothing.
         program.menu.SoundsSetting = "0";
         program.play.FinalScore = 50;
         program.gameOver.Show();
-        program.click(program.gameOver, "Command3");
+        QCOMPARE(title(), QStringLiteral("Kriel - New High Score!!"));
         QCOMPARE(program.fake.sound.played.size(), 1);
-        QCOMPARE(program.fake.settings.value("HighScore", "Name"), QString());
     }
 
     // 15 twips a pixel across, 12 down: sizes go by their own direction, fonts (20 twips to the
@@ -164,18 +194,27 @@ private slots:
         QCOMPARE(level->geometry(), QRect(1560 / 15, 840 / 12, 1695 / 15, qRound(255 / 12.0)));
     }
 
-    void viewerShowsTheFoodEatenOrLeavesTheDesignText()
+    // Without a whole score and a known difficulty the food eaten keeps the design's text.
+    void viewerShowsTheRecordAndTheFoodItStandsFor()
     {
+        const struct {
+            QString score;
+            QString level;
+            QString food;
+        } records[] = {
+            {"126", "Medium", "21 pcs"}, {"120", "Hard", "15 pcs"},  {"6", "Easy", "1.5 pcs"},
+            {"120", "Expert", "Label1"}, {"lots", "Hard", "Label1"},
+        };
         FakeProgram program;
-        program.fake.settings.values["HighScore/Score"] = Crypt::Encipher("126");
-        program.fake.settings.values["HighScore/Level"] = Crypt::Encipher("Medium");
-        program.highScore.Show();
-        QCOMPARE(program.caption(program.highScore, "lblfoodeat"), QStringLiteral("21 pcs"));
-        program.highScore.Unload();
-
-        program.fake.settings.values["HighScore/Score"] = Crypt::Encipher("many");
-        program.highScore.Show();
-        QCOMPARE(program.caption(program.highScore, "lblfoodeat"), QStringLiteral("Label1"));
+        for (const auto& [score, level, food] : records) {
+            writeRecord(program.fake.settings, "Ann", score, level);
+            program.highScore.Show();
+            QStringList shown;
+            for (const char* label : {"lblName", "lblScore", "lblLevel", "lblfoodeat"})
+                shown << program.caption(program.highScore, label);
+            QCOMPARE(shown, QStringList({"Ann", score, level, food}));
+            program.highScore.Unload();
+        }
     }
 
     void settingsShowAndChangeTheMenuCopies()
@@ -204,51 +243,53 @@ private slots:
         QCOMPARE(ops.SoundsSetting + ops.OnTopSetting + ops.NotifySetting, QStringLiteral("010"));
     }
 
+    // Clear, Restore Defaults, the two documents, then a record's name left empty (Cancel). A
+    // store that cannot be saved claims no success: the player is told where it failed.
+    void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp_data()
+    {
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("saved") << false
+                               << QStringList({"High Scores Cleared. | Clear High Scores",
+                                               "All settings have returned to default. | Reset",
+                                               "Please enter your name. | High Score"});
+        const QString notSaved = "The settings could not be saved to /fake/Vamblet/Vamblet.ini. "
+                                 "The game goes on with them until it ends. | ";
+        QTest::newRow("not saved")
+            << true
+            << QStringList({notSaved + "Clear High Scores", notSaved + "Reset",
+                            "Please enter your name. | High Score", notSaved + "High Score"});
+    }
+
     void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp()
     {
+        QFETCH(bool, failing);
         FakeProgram program;
+        program.fake.settings.failing = failing;
         program.options.Show();
         for (const char* button : {"Command1", "Command4", "Command2", "Command3"})
             program.click(program.options, button);
-
-        QStringList shown;
-        for (const auto& box : program.fake.dialogs.shown)
-            shown << box.prompt + " | " + box.title;
-        QCOMPARE(shown, QStringList({"High Scores Cleared. | Clear High Scores",
-                                     "All settings have returned to default. | Reset"}));
-        QCOMPARE(program.fake.settings.writes.mid(3),
-                 QStringList({"Config/LastDiff=Medium", "Config/Skin=Default", "Config/Sounds=1",
-                              "Config/OnTop=1", "Config/Notify=1", "Config/Trans=0",
-                              "Config/TransLevel=255", "Config/WinX=200", "Config/WinY=200"}));
-        QCOMPARE(program.fake.settings.value("HighScore", "Name"), Crypt::Encipher("Nobody"));
-        const QString folder = QUrl::fromLocalFile(program.fake.facts.folder).toString();
-        QCOMPARE(program.fake.shell.opened,
-                 QStringList({folder + "/readme.htm", folder + "/skinning.htm"}));
-    }
-
-    // A store that cannot be saved: no success is claimed, the player is told where it failed.
-    void unsavedSettingsAreReportedInsteadOfSuccess()
-    {
-        FakeProgram program;
-        program.fake.settings.failing = true;
-        program.options.Show();
-        program.click(program.options, "Command1");
-        program.click(program.options, "Command4");
         program.play.FinalScore = 12;
         program.gameOver.Show();
         program.click(program.gameOver, "Command3");
 
-        const QString notSaved = "The settings could not be saved to /fake/Vamblet/Vamblet.ini.";
-        QStringList boxes;
-        for (const auto& box : program.fake.dialogs.shown) {
-            if (box.kind == "message")
-                QVERIFY2(box.prompt.startsWith(notSaved), qPrintable(box.prompt));
-            boxes << box.kind + ": " + box.title;
-        }
-        QCOMPARE(boxes, QStringList({"message: Clear High Scores", "message: Reset",
-                                     "input: High Score", "message: High Score"}));
+        QStringList shown;
+        for (const auto& box : program.fake.dialogs.shown)
+            shown << box.prompt + " | " + box.title;
+        QTEST(shown, "boxes");
+        QCOMPARE(
+            program.fake.settings.writes,
+            QStringList(
+                {"HighScore/Name=" + Encipher("Nobody"), "HighScore/Score=" + Encipher("0"),
+                 "HighScore/Level=" + Encipher("Easy"), "Config/LastDiff=Medium",
+                 "Config/Skin=Default", "Config/Sounds=1", "Config/OnTop=1", "Config/Notify=1",
+                 "Config/Trans=0", "Config/TransLevel=255", "Config/WinX=200", "Config/WinY=200",
+                 "HighScore/Name=", "HighScore/Score=" + Encipher("12"), "HighScore/Level="}));
+        const QString folder = QUrl::fromLocalFile(program.fake.facts.folder).toString();
+        QCOMPARE(program.fake.shell.opened,
+                 QStringList({folder + "/readme.htm", folder + "/skinning.htm"}));
     }
 };
 
-QTEST_MAIN(DialogsTest)
-#include "tst_dialogs.moc"
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"
