@@ -5,34 +5,28 @@
 #include "platform/QtShell.h"
 #include "support/FakePlatform.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QDataStream>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QUrl>
+#include <QtEndian>
 
-#include <cstdlib>
 #include <sys/stat.h>
 
 namespace {
 
-// A complete 1-bit BMP of the given size, all pixels of the first colour; a negative height stores
-// the rows top first, and the reader then gives the height as negative.
-QByteArray monoBitmap(qint32 width, qint32 height)
+// A 1-bit BMP of the given size with its rows stored top first: the reader then gives the height
+// as negative.
+QByteArray topDownBitmap(int width, int height)
 {
-    const qint32 rowBytes = (width + 31) / 32 * 4;
-    const qint32 dataBytes = rowBytes * std::abs(height);
-    const qint32 dataStart = 14 + 40 + 8;
+    QImage picture(width, height, QImage::Format_Mono);
+    picture.fill(0);
     QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("BM", 2);
-    out << quint32(dataStart + dataBytes) << quint32(0) << quint32(dataStart);
-    out << quint32(40) << width << height << quint16(1) << quint16(1) << quint32(0)
-        << quint32(dataBytes) << qint32(2835) << qint32(2835) << quint32(2) << quint32(0);
-    out << quint32(0x000000) << quint32(0xffffff);
-    bytes.append(dataBytes, '\0');
+    QBuffer buffer(&bytes);
+    picture.save(&buffer, "BMP");
+    qToLittleEndian<qint32>(-height, bytes.data() + 22);
     return bytes;
 }
 
@@ -197,11 +191,12 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("top-down BMP") << monoBitmap(MaxPictureSide, -2) << QSize(MaxPictureSide, 2);
+        QTest::newRow("top-down BMP")
+            << topDownBitmap(MaxPictureSide, 2) << QSize(MaxPictureSide, 2);
         QTest::newRow("GIF screen") << gifScreen(MaxPictureSide, 1) << QSize(MaxPictureSide, 1);
-        QTest::newRow("top-down BMP too wide") << monoBitmap(MaxPictureSide + 1, -1) << QSize();
-        QTest::newRow("top-down BMP too tall") << monoBitmap(1, -(MaxPictureSide + 1)) << QSize();
-        QTest::newRow("top-down BMP of too many pixels") << monoBitmap(4000, -8001) << QSize();
+        QTest::newRow("top-down BMP too wide") << topDownBitmap(MaxPictureSide + 1, 1) << QSize();
+        QTest::newRow("top-down BMP too tall") << topDownBitmap(1, MaxPictureSide + 1) << QSize();
+        QTest::newRow("top-down BMP of too many pixels") << topDownBitmap(4000, 8001) << QSize();
         QTest::newRow("GIF screen too wide") << gifScreen(MaxPictureSide + 1, 1) << QSize();
         QTest::newRow("GIF screen too tall") << gifScreen(1, MaxPictureSide + 1) << QSize();
     }
