@@ -227,15 +227,15 @@ private slots:
         QVERIFY(program.fake.settings.writes.isEmpty());
 
         program.options.Show();
-        for (const char* name : {"Check1", "Check2", "Check3"})
+        for (const char* name : {"Check1", "Check2"})
             box(name)->toggle();
         // Enter while a check box has the focus presses Apply.
         box("Check3")->setFocus();
         QTest::keyClick(program.options.window(), Qt::Key_Return);
         QCOMPARE(program.fake.settings.writes,
-                 QStringList({"Config/Sounds=0", "Config/OnTop=1", "Config/Notify=0"}));
+                 QStringList({"Config/Sounds=0", "Config/OnTop=1", "Config/Notify=1"}));
         const frmOps& ops = program.menu;
-        QCOMPARE(ops.SoundsSetting + ops.OnTopSetting + ops.NotifySetting, QStringLiteral("010"));
+        QCOMPARE(ops.SoundsSetting + ops.OnTopSetting + ops.NotifySetting, QStringLiteral("011"));
     }
 
     // Clear, Restore Defaults, the two documents, then a record's name left empty (Cancel). A
