@@ -1,0 +1,290 @@
+#include "engine/Keys.h"
+#include "layouts/Fonts.h"
+#include "menus/Crypt.h"
+#include "menus/HighScoreRecord.h"
+#include "platform/DialogFrame.h"
+#include "support/FakeProgram.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+using Crypt::Encipher;
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cipherDoublesEachCodeAndComesBack()
+    {
+        QCOMPARE(Encipher("abc"), QString(QChar(194)) + QChar(196) + QChar(198));
+        for (const char* plain : {"", "Nobody", "0", "32767", "Ann-Marie O'Neill, Jr. (#1)!"})
+            QCOMPARE(Crypt::Decipher(Encipher(QLatin1String(plain))), QLatin1String(plain));
+    }
+
+    // A hand-edited score that is not a 16-bit whole number counts as 0, and so does one that is
+    // not enciphered.
+    void onlyAStrictlyHigherScoreIsANewRecord()
+    {
+        const struct {
+            const char* stored;  // enciphered into the store; none for no record
+            qint16 score;
+            bool newRecord;
+        } cases[] = {
+            {nullptr, 0, false}, {nullptr, 4, true},       {"0", 6, true},
+            {"36", 36, false},   {"36", 42, true},         {"36", 30, false},
+            {"lots", 1, true},   {"40000", 1, true},       {"32767", 32767, false},
+            {"32768", 1, true},  {"-32768", -32767, true}, {"12.5", 1, true},
+        };
+        for (const auto& [stored, score, newRecord] : cases) {
+            FakeSettings store;
+            if (stored)
+                store.values["HighScore/Score"] = Encipher(QLatin1String(stored));
+            QVERIFY2(isNewRecord(storedScore(store), score) == newRecord, stored ? stored : "none");
+        }
+        FakeSettings plain;
+        plain.values["HighScore/Score"] = "36";
+        QVERIFY(isNewRecord(storedScore(plain), 1));
+    }
+
+    // Before the first Play! the menu is the program; after it, the program lasts as long as
+    // any of its windows. Only a difficulty's exact name is remembered.
+    void menuOpensWithTheRememberedDifficultyAndPlaysIt()
+    {
+        const struct {
+            const char* lastDiff;  // none stored on the first run
+            int option;
+            const char* name;
+            int interval;
+            int points;
+        } menus[] = {
+            {nullptr, 2, "Medium", 100, 6},
+            {"hard", 2, "Medium", 100, 6},
+            {"Easy", 1, "Easy", 135, 4},
+            {"Hard", 3, "Hard", 65, 8},
+        };
+        for (const auto& [lastDiff, option, name, interval, points] : menus) {
+            FakeProgram program;
+            if (lastDiff)
+                program.fake.settings.values["Config/LastDiff"] = lastDiff;
+            program.menu.Show();
+            const QString optionName = "Option" + QString::number(option);
+            QVERIFY(program.menu.control<QRadioButton>(optionName)->isChecked());
+
+            program.click(program.menu, qPrintable(optionName));
+            QCOMPARE(program.fake.settings.writes,
+                     QStringList("Config/LastDiff=" + QLatin1String(name)));
+            program.play.GameOver = 1;  // as a finished game leaves it
+            program.click(program.menu, "Command4");
+            QVERIFY(!program.menu.isLoaded());
+            QVERIFY(program.play.isLoaded());
+            QCOMPARE(program.play.TickInterval, QString::number(interval));
+            QCOMPARE(program.menu.PointsPerFood, points);
+            QCOMPARE(program.menu.DifficultyName, name);
+            QCOMPARE(program.menu.PlayStarted, qint16(1));
+            QCOMPARE(program.play.GameOver, qint16(0));
+
+            program.play.Form_KeyDown(KeyCodes::Q);
+            program.click(program.gameOver, "Command2");
+            QVERIFY(program.menu.isLoaded());
+            program.menu.window()->close();
+            QCoreApplication::processEvents();
+            QCOMPARE(program.fake.end.calls, 0);
+            QCOMPARE(program.fake.quits, 1);
+        }
+    }
+
+    void quitOrTheCloseBoxBeforeTheFirstGameEndsTheProgram()
+    {
+        for (const char* leave : {"Command5", "close box"}) {
+            FakeProgram program;
+            program.menu.Show();
+            if (leave == QLatin1String("close box"))
+                program.menu.window()->close();
+            else
+                program.click(program.menu, leave);
+            QCOMPARE(program.fake.end.calls, 1);
+        }
+    }
+
+    // The work area leaves out the panel at the foot of the screen; the window manager's frame,
+    // where there is one, is centred with the window.
+    void dialogsStandCentredOnTheWorkArea()
+    {
+        FakeProgram program;
+        for (Form* form :
+             std::initializer_list<Form*>{&program.menu, &program.gameOver, &program.highScore,
+                                          &program.options, &program.skins}) {
+            form->Show();
+            QCoreApplication::processEvents();  // the frame's correction arrives as a window event
+            const QPointF centre = form->window()->frameGeometry().toRectF().center();
+            QVERIFY2(qAbs(centre.x() - 960) <= 1 && qAbs(centre.y() - 520) <= 1,
+                     qPrintable(form->window()->windowTitle()));
+            form->Unload();
+        }
+
+        const QRect area(100, 50, 1180, 974);
+        for (const QMargins& frame : {QMargins(), QMargins(1, 20, 1, 1), QMargins(4, 30, 4, 4)}) {
+            const QSize client(337, 256);
+            const QRectF outer(centredFrameTopLeft(area, client, frame), client.grownBy(frame));
+            QVERIFY(qAbs(outer.center().x() - area.toRectF().center().x()) <= 1);
+            QVERIFY(qAbs(outer.center().y() - area.toRectF().center().y()) <= 1);
+        }
+    }
+
+    // The name typed is stored with what is not ASCII as '?'.
+    void gameOverOffersANameOnlyForANewRecord()
+    {
+        FakeProgram program;
+        program.menu.DifficultyName = "Medium";
+        program.menu.SoundsSetting = "1";
+        program.fake.settings.values["HighScore/Score"] = Encipher("36");
+        const auto title = [&] { return program.gameOver.window()->windowTitle(); };
+
+        program.play.FinalScore = 36;
+        program.gameOver.Show();
+        QCOMPARE(title(), QStringLiteral("Kriel - Game Over"));
+        QVERIFY(program.gameOver.control("Command3")->isHidden());
+        program.click(program.gameOver, "Command2");
+
+        program.play.FinalScore = 42;
+        program.gameOver.Show();
+        QCOMPARE(title(), QStringLiteral("Kriel - New High Score!!"));
+        QVERIFY(!program.gameOver.control("Command3")->isHidden());
+        QCOMPARE(program.fake.sound.played,
+                 QStringList(program.fake.facts.folder + "/hiscore.WAV"));
+        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝ")};
+        program.click(program.gameOver, "Command3");
+        QCOMPARE(
+            program.fake.settings.writes,
+            QStringList({"HighScore/Name=" + Encipher("Zo? ?"), "HighScore/Score=" + Encipher("42"),
+                         "HighScore/Level=" + Encipher("Medium")}));
+
+        // Sounds off: the new record shows but plays nothing.
+        program.menu.SoundsSetting = "0";
+        program.play.FinalScore = 50;
+        program.gameOver.Show();
+        QCOMPARE(title(), QStringLiteral("Kriel - New High Score!!"));
+        QCOMPARE(program.fake.sound.played.size(), 1);
+    }
+
+    // 15 twips a pixel across, 12 down: sizes go by their own direction, fonts (20 twips to the
+    // point) by the height, and a label that sizes itself fits its text.
+    void layoutsFollowTheScreenAndLabelsFitTheirText()
+    {
+        FakeProgram program;
+        program.fake.facts.twipsDown = 12;
+        program.play.FinalScore = 32767;
+        program.gameOver.Show();
+        QCOMPARE(program.gameOver.window()->size(), QSize(3930 / 15, qRound(2295 / 12.0)));
+        auto* score = qobject_cast<QLabel*>(program.gameOver.control("lblScore"));
+        QCOMPARE(score->text(), QStringLiteral("32767"));
+        QCOMPARE(score->font().pixelSize(), qRound(9.75 * 20 / 12));
+        QCOMPARE(program.gameOver.control("lbl4diff")->font().pixelSize(),
+                 qRound(defaultDialogFont().pointSize * 20 / 12));
+        QCOMPARE(score->size(), score->sizeHint());
+        QVERIFY(score->width() > 375 / 15);
+        const QWidget* level = program.gameOver.control("lblDiff");
+        QCOMPARE(level->geometry(), QRect(1560 / 15, 840 / 12, 1695 / 15, qRound(255 / 12.0)));
+    }
+
+    // Without a whole score and a known difficulty the food eaten keeps the design's text.
+    void viewerShowsTheRecordAndTheFoodItStandsFor()
+    {
+        const struct {
+            QString score;
+            QString level;
+            QString food;
+        } records[] = {
+            {"126", "Medium", "21 pcs"}, {"120", "Hard", "15 pcs"},  {"6", "Easy", "1.5 pcs"},
+            {"120", "Expert", "Label1"}, {"lots", "Hard", "Label1"},
+        };
+        FakeProgram program;
+        for (const auto& [score, level, food] : records) {
+            writeRecord(program.fake.settings, "Ann", score, level);
+            program.highScore.Show();
+            QStringList shown;
+            for (const char* label : {"lblName", "lblScore", "lblLevel", "lblfoodeat"})
+                shown << program.caption(program.highScore, label);
+            QCOMPARE(shown, QStringList({"Ann", score, level, food}));
+            program.highScore.Unload();
+        }
+    }
+
+    void settingsShowAndChangeTheMenuCopies()
+    {
+        FakeProgram program;
+        program.fake.settings.values["Config/OnTop"] = "0";
+        program.menu.Show();
+        program.options.Show();
+        const auto box = [&](const char* name) { return program.options.control<QCheckBox>(name); };
+        QVERIFY(box("Check1")->isChecked() && !box("Check2")->isChecked()
+                && box("Check3")->isChecked());
+
+        box("Check1")->setChecked(false);
+        program.click(program.options, "Command6");  // Cancel
+        QVERIFY(program.fake.settings.writes.isEmpty());
+
+        program.options.Show();
+        for (const char* name : {"Check1", "Check2"})
+            box(name)->toggle();
+        // Enter while a check box has the focus presses Apply.
+        box("Check3")->setFocus();
+        QTest::keyClick(program.options.window(), Qt::Key_Return);
+        QCOMPARE(program.fake.settings.writes,
+                 QStringList({"Config/Sounds=0", "Config/OnTop=1", "Config/Notify=1"}));
+        const frmOps& ops = program.menu;
+        QCOMPARE(ops.SoundsSetting + ops.OnTopSetting + ops.NotifySetting, QStringLiteral("011"));
+    }
+
+    // Clear, Restore Defaults, the two documents, then a record's name left empty (Cancel). A
+    // store that cannot be saved claims no success: the player is told where it failed.
+    void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp_data()
+    {
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("saved") << false
+                               << QStringList({"High Scores Cleared. | Clear High Scores",
+                                               "All settings have returned to default. | Reset",
+                                               "Please enter your name. | High Score"});
+        const QString notSaved = "The settings could not be saved to /fake/Vamblet/Vamblet.ini. "
+                                 "The game goes on with them until it ends. | ";
+        QTest::newRow("not saved")
+            << true
+            << QStringList({notSaved + "Clear High Scores", notSaved + "Reset",
+                            "Please enter your name. | High Score", notSaved + "High Score"});
+    }
+
+    void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp()
+    {
+        QFETCH(bool, failing);
+        FakeProgram program;
+        program.fake.settings.failing = failing;
+        program.options.Show();
+        for (const char* button : {"Command1", "Command4", "Command2", "Command3"})
+            program.click(program.options, button);
+        program.play.FinalScore = 12;
+        program.gameOver.Show();
+        program.click(program.gameOver, "Command3");
+
+        QStringList shown;
+        for (const auto& box : program.fake.dialogs.shown)
+            shown << box.prompt + " | " + box.title;
+        QTEST(shown, "boxes");
+        QCOMPARE(
+            program.fake.settings.writes,
+            QStringList(
+                {"HighScore/Name=" + Encipher("Nobody"), "HighScore/Score=" + Encipher("0"),
+                 "HighScore/Level=" + Encipher("Easy"), "Config/LastDiff=Medium",
+                 "Config/Skin=Default", "Config/Sounds=1", "Config/OnTop=1", "Config/Notify=1",
+                 "Config/Trans=0", "Config/TransLevel=255", "Config/WinX=200", "Config/WinY=200",
+                 "HighScore/Name=", "HighScore/Score=" + Encipher("12"), "HighScore/Level="}));
+        const QString folder = QUrl::fromLocalFile(program.fake.facts.folder).toString();
+        QCOMPARE(program.fake.shell.opened,
+                 QStringList({folder + "/readme.htm", folder + "/skinning.htm"}));
+    }
+};
+
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"

@@ -1,0 +1,214 @@
+#include "platform/IniReader.h"
+#include "platform/NumberText.h"
+#include "platform/OpenWindows.h"
+#include "platform/Pictures.h"
+#include "platform/QtShell.h"
+#include "support/FakePlatform.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QUrl>
+#include <QtEndian>
+
+#include <sys/stat.h>
+
+namespace {
+
+// A 1-bit BMP of the given size with its rows stored top first: the reader then gives the height
+// as negative.
+QByteArray topDownBitmap(int width, int height)
+{
+    QImage picture(width, height, QImage::Format_Mono);
+    picture.fill(0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    picture.save(&buffer, "BMP");
+    qToLittleEndian<qint32>(-height, bytes.data() + 22);
+    return bytes;
+}
+
+// A GIF with a logical screen of the given size holding one 1 x 1 frame: the reader gives the
+// frame's size, the picture comes out as large as the screen.
+QByteArray gifScreen(quint16 width, quint16 height)
+{
+    QByteArray bytes = QByteArray::fromHex("47494638396101000100800000ffffff00000021f904010000000"
+                                           "02c00000000010001000002024401003b");
+    bytes[6] = char(width & 0xff);
+    bytes[7] = char(width >> 8);
+    bytes[8] = char(height & 0xff);
+    bytes[9] = char(height >> 8);
+    return bytes;
+}
+
+}  // namespace
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void iniValueIsFoundAsSkinAuthorsWriteIt_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("case, blanks") << QByteArray("[ s ]\n K \t=  12.5 \t") << "12.5";
+        QTest::newRow("UTF-8 in quotes") << QByteArray("[S]\nk = \"\xC4\x88o\"") << "\u0108o";
+        QTest::newRow("only outer quotes go") << QByteArray("[S]\nk=' \"x\" '") << " \"x\" ";
+        QTest::newRow("unmatched quotes stay") << QByteArray("[S]\nk=\"x'") << "\"x'";
+        QTest::newRow("plain text") << QByteArray("[S]\nk=C:\\a\\b,c;d=e") << "C:\\a\\b,c;d=e";
+        QTest::newRow("CRLF, first key wins") << QByteArray("[S]\r\nk=1\r\nk=2") << "1";
+        QTest::newRow("BOM, Latin-1") << QByteArray("\xEF\xBB\xBF[S]\nk=\xE9") << "\u00E9";
+        QTest::newRow("only the first [S]") << QByteArray("k=1\n[S]\n[T]\nk=1\n[S]\nk=3") << "";
+
+        const QByteArray kept(254, 'a');
+        QTest::newRow("254 in quotes") << "[S]\nk=\"" + kept + "bc\"" << QString::fromLatin1(kept);
+
+        // 9 for "[S]\n" and "\nk=23", so that the "4" lies just past the limit.
+        const QByteArray mebibyte = "[S]\n" + QByteArray(IniReadLimit - 9, ';') + "\nk=23";
+        QTest::newRow("first MiB only") << mebibyte + '4' << "23";
+    }
+
+    void iniValueIsFoundAsSkinAuthorsWriteIt()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, expected);
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        file.write(contents);
+        file.close();
+        QCOMPARE(readIniValue(file.fileName(), "S", "k"), expected);
+    }
+
+    // A FIFO would keep a reader waiting for a writer for ever: this would hang, not fail.
+    void missingOrIrregularIniFileAndCommentedOutKeyReadEmpty()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(readIniValue(dir.filePath("config.ini"), "S", "k"), "");
+        QCOMPARE(readIniValue(dir.path(), "S", "k"), "");
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+        QCOMPARE(readIniValue(dir.filePath("fifo"), "S", "k"), "");
+        QCOMPARE(iniValueIn("[S]\n;k=1", "S", ";k"), "");
+    }
+
+    // Each text with the number it reads as, or none; U+0663 is an arabic-indic three.
+    void onlyPlainDecimalTextIsANumber()
+    {
+        const std::optional<double> none;
+        const std::pair<QString, std::optional<double>> table[] = {
+            {" \t-.5 ", -0.5}, {"+5.", 5.0},    {"1.5e+3", 1500.0}, {"25E-2", 0.25},
+            {"", none},        {"12abc", none}, {"0x10", none},     {"\u0663", none},
+            {"nan", none},     {"-inf", none},  {"1e400", none},
+        };
+        for (const auto& [text, number] : table)
+            QVERIFY2(numberFromText(text) == number, qPrintable(text));
+    }
+
+    void integerRoundsHalvesToEvenWithinSixteenBits()
+    {
+        const std::optional<qint16> none;
+        const std::pair<QString, std::optional<qint16>> table[] = {
+            {"2.5", 2},           {"3.5", 4},       {"-2.5", -2},
+            {"-32768.5", -32768}, {"-32769", none}, {"32767.5", none},
+            {"32767", 32767},     {"32768", none},  {"-32768", -32768},
+        };
+        for (const auto& [text, number] : table)
+            QVERIFY2(integer16FromText(text) == number, qPrintable(text));
+    }
+
+    void numberTextIsTheShortestPlainFormAndReadsBack()
+    {
+        QCOMPARE(numberText(3000.0f), "3000");
+        QCOMPARE(numberText(12.5f), "12.5");
+        QCOMPARE(numberText(0.1f), "0.1");
+        QCOMPARE(numberText(300000.0f), "300000");
+        for (const float value : {1.0f / 3.0f, 123456.79f, 0x1.fffffep127f, 0x1p-149f})
+            QVERIFY2(singleFromText(numberText(value)) == value, qPrintable(numberText(value)));
+    }
+
+    // 'L' loads a window, 'U' unloads one, '.' returns from the handler and runs pending events.
+    void programEndsOnlyWhenNoWindowIsLeftAfterTheHandler()
+    {
+        const std::pair<QString, int> scripts[] = {
+            {"LU", 0},      // not before the handler returns
+            {"LLU.", 0},    // one window is left
+            {"LUL.", 0},    // a window hands over to the next
+            {"LUL.U.", 1},  // and that one closes later
+            {"LULU.", 1},   // two handovers, then none
+        };
+        for (const auto& [script, quits] : scripts) {
+            int quitCalls = 0;
+            OpenWindows windows([&] { ++quitCalls; });
+            for (const QChar step : script) {
+                if (step == 'L')
+                    windows.loaded();
+                else if (step == 'U')
+                    windows.unloaded();
+                else
+                    QCoreApplication::processEvents();
+            }
+            QVERIFY2(quitCalls == quits, qPrintable(script));
+        }
+    }
+
+    // A desktop without an opener must not leave the player clicking at nothing; an empty name
+    // means the desktop opens it, and nothing is said.
+    void whatCannotBeOpenedIsNamed_data()
+    {
+        QTest::addColumn<QUrl>("target");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("document") << QUrl::fromLocalFile("/usr/lib/kriel/readme.htm")
+                                  << "/usr/lib/kriel/readme.htm";
+        QTest::newRow("web site") << QUrl("https://example.org/kriel/skins")
+                                  << "https://example.org/kriel/skins";
+        QTest::newRow("opened") << QUrl::fromLocalFile("/usr/lib/kriel/skinning.htm") << "";
+    }
+
+    void whatCannotBeOpenedIsNamed()
+    {
+        QFETCH(QUrl, target);
+        QFETCH(QString, named);
+        ScriptedDialogs dialogs;
+        QList<QUrl> tried;
+        QtShell shell(dialogs, [&](const QUrl& url) {
+            tried.append(url);
+            return named.isEmpty();
+        });
+        QCOMPARE(shell.open(target), named.isEmpty());
+        QCOMPARE(tried, QList<QUrl>{target});
+        QCOMPARE(dialogs.shown.size(), named.isEmpty() ? 0 : 1);
+        if (named.isEmpty())
+            return;
+        QCOMPARE(dialogs.shown[0].kind, "message");
+        QCOMPARE(dialogs.shown[0].title, "Kriel - Cannot Open");
+        QVERIFY2(dialogs.shown[0].prompt.contains(" " + named + ":"),
+                 qPrintable(dialogs.shown[0].prompt));
+    }
+
+    // An empty size: the picture is refused.
+    void pictureLoadsOnlyWithinTheSizeLimit_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("top-down BMP")
+            << topDownBitmap(MaxPictureSide, 2) << QSize(MaxPictureSide, 2);
+        QTest::newRow("GIF screen") << gifScreen(MaxPictureSide, 1) << QSize(MaxPictureSide, 1);
+        QTest::newRow("top-down BMP too wide") << topDownBitmap(MaxPictureSide + 1, 1) << QSize();
+        QTest::newRow("top-down BMP too tall") << topDownBitmap(1, MaxPictureSide + 1) << QSize();
+        QTest::newRow("top-down BMP of too many pixels") << topDownBitmap(4000, 8001) << QSize();
+        QTest::newRow("GIF screen too wide") << gifScreen(MaxPictureSide + 1, 1) << QSize();
+        QTest::newRow("GIF screen too tall") << gifScreen(1, MaxPictureSide + 1) << QSize();
+    }
+
+    void pictureLoadsOnlyWithinTheSizeLimit()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, size);
+        const std::optional<QImage> picture = pictureFromBytes(file);
+        QCOMPARE(picture ? picture->size() : QSize(), size);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlatform)
+#include "tst_platform.moc"
