@@ -1,10 +1,20 @@
+#include "engine/SkinPreview.h"
+#include "platform/WindowShape.h"
+#include "skins/Region.h"
+#include "skins/SkinCheck.h"
 #include "skins/SkinLoader.h"
+#include "skins/cDIBSection.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QWidget>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,19 +37,24 @@ constexpr Value RequiredKeys[] = {
 };
 
 constexpr Value OutOfRange[] = {
-    {"Colors", "KrielR", "-1"},     {"Styles", "KrielShape", "6"}, {"Styles", "PlayBorder", "7"},
-    {"Ratio", "SizeRatio", "0"},    {"Ratio", "SizeRatio", "-3"},  {"Ratio", "SizeRatio", "1e999"},
+    {"Colors", "KrielR", "-1"},          {"Styles", "KrielShape", "6"},
+    {"Styles", "PlayBorder", "7"},       {"Ratio", "SizeRatio", "0"},
+    {"Ratio", "SizeRatio", "-3"},        {"Ratio", "SizeRatio", "1e999"},
     {"Ratio", "SizeRatio", "0.01"},  // under one twip
+    {"Positions", "PlayAreaX", "1e999"}, {"Positions", "PlayAreaX", "nan"},
+    {"Positions", "PlayAreaX", "0x10"},  {"Positions", "PlayAreaX", "\u0661\u0662"},
+    {"Styles", "KrielShape", "-1"},
 };
 
 // Where the shared test skin has the layout's own values, a value would not show whether it was
 // applied. Kriel's components are above 255, a half down and a half up; cells may be fractional.
 constexpr Value UnlikeTheLayout[] = {
-    {"Colors", "KrielR", "300"},     {"Colors", "KrielG", "2.5"},
-    {"Colors", "KrielB", "3.5"},     {"Colors", "KrielBorderR", "4"},
-    {"Colors", "KrielBorderG", "5"}, {"Colors", "KrielBorderB", "6"},
-    {"Styles", "KrielShape", "4"},   {"Styles", "KrielBorder", "2"},
-    {"Styles", "PlayBorder", "3"},   {"Ratio", "SizeRatio", "12.5"},
+    {"Colors", "KrielR", "300"},       {"Colors", "KrielG", "2.5"},
+    {"Colors", "KrielB", "3.5"},       {"Colors", "KrielBorderR", "4"},
+    {"Colors", "KrielBorderG", "5"},   {"Colors", "KrielBorderB", "6"},
+    {"Styles", "KrielShape", "4"},     {"Styles", "KrielBorder", "2"},
+    {"Styles", "PlayBorder", "3"},     {"Ratio", "SizeRatio", "12.5"},
+    {"Positions", "PlayAreaX", "0.5"},
 };
 
 std::optional<SkinError> load(const SkinFolder& skin, PlayWindowScene& s, QWidget* window = nullptr)
@@ -52,24 +67,105 @@ QRectF rect(const TwipsRect& r)
     return QRectF(r.left, r.top, r.width, r.height);
 }
 
+QByteArray garbage(quint32 seed)
+{
+    QByteArray bytes(4096, Qt::Uninitialized);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+    return bytes;
+}
+
+// One bit a pixel keeps the largest bitmap allowed to 4 MB.
+QByteArray monoBitmap(int width, int height)
+{
+    QImage image(width, height, QImage::Format_Mono);
+    image.fill(0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return image.save(&buffer, "BMP") ? bytes : QByteArray();
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Contents that stand for something other than a file in the file's place.
+const QByteArray Missing("\0missing", 8);
+const QByteArray Folder("\0folder", 7);
+const QByteArray LinkToItself("\0link to itself", 15);
+// Read, it would wait for a writer for ever: were it opened, this test would hang until CTest's
+// timeout ends it.
+const QByteArray Fifo("\0fifo", 5);
+
+bool replaceFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    if (contents == Missing)
+        return file.remove();
+    if (contents == Folder)
+        return file.remove() && QDir().mkdir(path);
+    if (contents == LinkToItself)
+        return file.remove() && QFile::link(path, path);
+    if (contents == Fifo)
+        return file.remove() && mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && file.write(contents) == contents.size();
+}
+
+constexpr QRgb Black = qRgb(0, 0, 0);
+// Red, green and blue all differ, so that the order they are read in shows.
+constexpr QRgb Clear = qRgb(10, 20, 30);
+
+// Rows top first: '.' Clear, anything else black.
+QImage picture(const QStringList& rows)
+{
+    QImage image(int(rows.first().size()), int(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, rows[y][x] == '.' ? Clear : Black);
+    return image;
+}
+
+// `rows` runs a row, each one pixel wide with one transparent pixel after it, shifted by a pixel
+// from one row to the next so that no two rows are alike, and `extra` more runs in a last row.
+QImage checkerboard(int rows, int runs, int extra = 0)
+{
+    QImage image(2 * runs + 2, rows + (extra ? 1 : 0), QImage::Format_RGB32);
+    image.fill(Clear);
+    for (int y = 0; y < image.height(); ++y)
+        for (int i = 0; i < (y < rows ? runs : extra); ++i)
+            image.setPixel(2 * i + (y < rows ? y % 2 : 1), y, Black);
+    return image;
+}
+
 }  // namespace
 
 class TestSkinLoader : public QObject {
     Q_OBJECT
 
 private slots:
-    void goodSkinSetsEveryValueAndTheWindowOutline()
+    // Read again onto a scene in play (the S key), a skin restyles only the head. Sections and keys
+    // are found whatever their case.
+    void goodSkinSetsEveryValue()
     {
         SkinFolder skin;
+        SkinLoader loader;
+        const FixedFacts facts;
+        PlayWindowScene s = playWindowLayout();
+        QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
+        s.shpkriel.push_back(s.head());
+        const Shape body = s.shpkriel.back();
+        skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 20, 40, 30));
         for (const auto& [section, key, text] : UnlikeTheLayout)
             skin.setValue(section, key, text);
-        QWidget window(nullptr, Qt::FramelessWindowHint);
-        PlayWindowScene s = playWindowLayout();
-        QVERIFY(!load(skin, s, &window));
-        QCOMPARE(QSizeF(s.width, s.height), QSizeF(900, 750));
-        QCOMPARE(s.picture.size(), QSize(60, 50));
+        skin.writeConfig(contentsOf(skin.skinPath() + "/config.ini").toLower());
+        QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
+        QCOMPARE(QSizeF(s.width, s.height), QSizeF(600, 450));
+        QCOMPARE(s.picture.size(), QSize(40, 30));
+        QCOMPARE(loader.skinRegion().hndRegion().boundingRect(), QRect(0, 0, 39, 30));
         QCOMPARE(s.shpfood.picture.size(), QSize(1, 1));
-        QCOMPARE(rect(s.shprect.bounds), QRectF(60, 75, 3562.5, 3562.5));
+        QCOMPARE(rect(s.shprect.bounds), QRectF(7.5, 75, 3562.5, 3562.5));
         QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(750, 30));
         QCOMPARE(rect(s.head().bounds).size(), QSizeF(187.5, 187.5));
         QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(187.5, 187.5));
@@ -83,9 +179,8 @@ private slots:
         QCOMPARE(s.head().borderStyle, BorderStyle::Dash);
         QCOMPARE(s.shprect.borderStyle, BorderStyle::Dot);
         QCOMPARE(s.lblfoodcount.font.pointSize, 12.0f);
-        QCOMPARE(s.lblfoodcount.font.face, QStringLiteral("Arial"));
-        // The bottom-left pixel's colour is cut away, and the rightmost column always.
-        QVERIFY(window.mask().xored(QRegion(0, 0, 59, 50) - QRegion(0, 49, 1, 1)).isEmpty());
+        QCOMPARE(s.lblfoodcount.font.face, QStringLiteral("arial"));
+        QVERIFY(s.shpkriel.at(1) == body);
     }
 
     void refusedValueStopsTheLoadAtItsKey_data()
@@ -112,6 +207,7 @@ private slots:
         PlayWindowScene s = playWindowLayout();
         const std::optional<SkinError> error = load(skin, s);
         QVERIFY(error);
+        QCOMPARE(error->reason == "missing", value.isEmpty());
         QCOMPARE(QStringList({error->file, error->section, error->key, error->value}),
                  QStringList({skin.skinPath() + "/config.ini", section, key, value}));
         // What was read before the refused key is applied, nothing after it.
@@ -165,51 +261,243 @@ private slots:
         QCOMPARE(QPointF(s.shprect.bounds.left, s.shprect.bounds.top), QPointF(4 * 15, 5 * 12));
         QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
         QCOMPARE(rect(s.head().bounds).size(), QSizeF(10 * 15, 10 * 12));
+        QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(10 * 15, 10 * 12));
     }
 
-    void sectionsAndKeysAreFoundWhateverTheirCase()
+    // A refused file is named, with the key of the first value refused in it or why the file
+    // itself could not be used.
+    void skinFileLoadsOrIsRefusedNamingIt_data()
     {
-        SkinFolder skin;
-        QFile config(skin.skinPath() + QStringLiteral("/config.ini"));
-        QVERIFY(config.open(QIODevice::ReadOnly));
-        skin.writeConfig(config.readAll().toLower());
-        PlayWindowScene s = playWindowLayout();
-        QVERIFY(!load(skin, s));
-    }
-
-    void missingFileStopsTheLoadNamingIt()
-    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<qint64>("holeTo");    // the size the file is then grown to
+        QTest::addColumn<QString>("refusal");  // the key, or how the reason starts; "" loads
+        QVERIFY(m_bitmap.startsWith("BM") && m_food.startsWith("GIF"));
+        const auto row = [](const QString& file, const QString& what, const QByteArray& contents,
+                            const QString& refusal, qint64 holeTo = 0) {
+            QTest::addRow("%s %s", qPrintable(file), qPrintable(what))
+                << file << contents << holeTo << refusal;
+        };
+        const QString unreadable = "unreadable, not a picture";
+        const QString notRegular = "not a regular file";
+        // The image data comes last but for the trailer, which some writers leave out.
+        for (qsizetype cut = 0; cut < m_food.size(); ++cut)
+            row("food.gif", QString("cut to %1 bytes").arg(cut), m_food.left(cut),
+                cut == m_food.size() - 1 ? "" : unreadable);
+        row("food.gif", "garbage", "GIF89a" + garbage(1), unreadable);
+        row("skin.bmp", "header only", m_bitmap.left(54), unreadable);
+        row("skin.bmp", "half its pixels", m_bitmap.left(54 + (m_bitmap.size() - 54) / 2),
+            unreadable);
+        row("skin.bmp", "garbage", "BM" + garbage(2), unreadable);
+        // 100000 x 100000, which would take 30 GB if allocated before being looked at.
+        row("skin.bmp", "enormous",
+            monoBitmap(1, 1).replace(18, 8, QByteArray::fromHex("a0860100a0860100")), unreadable);
+        // Each limit refuses a whole file one pixel over it, which Qt alone would decode.
+        row("skin.bmp", "8192 x 10", monoBitmap(8192, 10), "");
+        row("skin.bmp", "10 x 8193", monoBitmap(10, 8193), unreadable);
+        row("skin.bmp", "8000 x 4000", monoBitmap(8000, 4000), "");
+        row("skin.bmp", "8000 x 4001", monoBitmap(8000, 4001), unreadable);
         for (const QString file : {"skin.bmp", "food.gif", "config.ini"}) {
-            SkinFolder skin;
-            skin.removeFile(file);
-            PlayWindowScene s = playWindowLayout();
-            const std::optional<SkinError> error = load(skin, s);
-            QVERIFY(error);
-            QCOMPARE(error->file, skin.skinPath() + '/' + file);
+            row(file, "missing", Missing, "missing");
+            row(file, "empty", QByteArray(), file == "config.ini" ? "PlayAreaX" : unreadable);
+            row(file, "a folder", Folder, notRegular);
+            row(file, "a link to itself", LinkToItself, notRegular);
+            row(file, "a FIFO", Fifo, notRegular);
         }
+        row("config.ini", "garbage", garbage(3), "PlayAreaX");
+        const QByteArray longLine = QByteArray(10 << 20, 'x') + '\n';
+        row("config.ini", "10 MB line, then the keys", longLine + m_config, "PlayAreaX");
+        row("config.ini", "the keys, then a 10 MB line", m_config + longLine, "");
+        row("config.ini", "the keys, then 200 MB of hole", m_config, "", qint64(200) << 20);
     }
 
-    // The S key: the same folder is read again onto a scene in play.
-    void reloadTakesInEditsAndRestylesOnlyTheHead()
+    void skinFileLoadsOrIsRefusedNamingIt()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
+        QFETCH(qint64, holeTo);
+        QFETCH(QString, refusal);
+        SkinFolder skin;
+        const QString path = skin.skinPath() + '/' + file;
+        QVERIFY(replaceFile(path, contents));
+        if (holeTo)
+            QVERIFY(QFile::resize(path, holeTo));
+        PlayWindowScene scene = playWindowLayout();
+        // Only the first MiB of config.ini is read: keys behind a 10 MB line are missing.
+        const auto error = SkinLoader().load(skin.skinPath(), scene, nullptr, FixedFacts());
+        QCOMPARE(error ? error->file : QString(), refusal.isEmpty() ? QString() : path);
+        if (error && !error->key.isEmpty())
+            QCOMPARE(error->key, refusal);
+        else if (error)
+            QVERIFY2(error->reason.startsWith(refusal), qPrintable(error->reason));
+    }
+
+    // The bottom-left pixel's colour is cut away, and the rightmost column always, so a bitmap of
+    // one pixel shows nothing. OffsetHeader goes by the flag alone, so a frame measured before the
+    // window lost its border does not move the outline.
+    void windowTakesTheOutlineUnmoved()
+    {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
+        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
+        window.setAutoFillBackground(true);
+        SkinFolder skin;
+        PlayWindowScene s = playWindowLayout();
+        QVERIFY(!load(skin, s, &window));
+        QVERIFY(window.mask().xored(QRegion(0, 0, 59, 50) - QRegion(0, 49, 1, 1)).isEmpty());
+        skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 0, 1, 1));
+        QVERIFY(!load(skin, s, &window));
+        QImage seen(1, 1, QImage::Format_RGB32);
+        seen.fill(Qt::black);
+        window.render(&seen);
+        QCOMPARE(seen.pixel(0, 0), qRgb(0, 0, 0));
+    }
+
+    // Every shipped skin passes; a refused one is named by its file, and its key where it has one.
+    void checkTakesEveryShippedSkinAndNamesTheFirstRefusal()
+    {
+        const QDir skins(KRIEL_DATA_DIR "/Skins");
+        const QStringList names = skins.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY(names.size() >= 2);
+        for (const QString& name : names) {
+            const SkinCheck check = checkSkin(skins.filePath(name), FixedFacts());
+            QVERIFY2(check.ok && check.report.startsWith("ok: "), qPrintable(check.report));
+            if (name == "Default")
+                QVERIFY2(check.report.contains("480 × 388 pixels, cells of 16 pixels"),
+                         qPrintable(check.report));
+        }
+        SkinFolder skin;
+        const auto refusal = [&] {
+            const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
+            return check.ok ? QString() : check.report;
+        };
+        skin.setValue("Colors", "KrielR", "-1");
+        QCOMPARE(refusal(),
+                 "config.ini [Colors] KrielR = \"-1\": not a colour component from 0 up");
+        skin.removeFile("food.gif");
+        QCOMPARE(refusal(), QStringLiteral("food.gif: missing"));
+    }
+
+    // One rectangle past what a window takes is refused, and the same loader builds an outline
+    // again after that; rows alike are merged, so stripes are a rectangle each however tall.
+    void outlineOfMoreRectanglesThanAWindowTakesIsRefused()
     {
         SkinFolder skin;
         SkinLoader loader;
-        const FixedFacts facts;
-        PlayWindowScene s = playWindowLayout();
-        QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
-        s.shpkriel.push_back(s.head());
-        const Shape body = s.shpkriel.back();
-        skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 20, 40, 30));
-        skin.setValue("Colors", "KrielR", "7");
-        skin.setValue("Ratio", "SizeRatio", "16");
-        QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
-        QCOMPARE(QSizeF(s.width, s.height), QSizeF(600, 450));
-        QCOMPARE(loader.skinRegion().hndRegion().boundingRect(), QRect(0, 0, 39, 30));
-        QCOMPARE(s.head().fillColor.value, 7u + 65536 * 255);
-        QCOMPARE(s.head().bounds.width, 240.0f);
-        QCOMPARE(rect(s.shprect.bounds).size(), QSizeF(4560, 4560));
-        QVERIFY(s.shpkriel.at(1) == body);
+        const auto load = [&](const QImage& bitmap) {
+            skin.setBitmap(bitmap);
+            PlayWindowScene s = playWindowLayout();
+            return loader.load(skin.skinPath(), s, nullptr, FixedFacts());
+        };
+        const int rows = 128;
+        const int runs = MaxOutlineRectangles / rows;
+        QVERIFY(!load(checkerboard(rows, runs)));
+        QCOMPARE(loader.skinRegion().hndRegion().rectCount(), int(MaxOutlineRectangles));
+        const std::optional<SkinError> error = load(checkerboard(rows, runs, 1));
+        QVERIFY(error && loader.skinRegion().hndRegion().isEmpty());
+        QCOMPARE(error->reason, QString("outline too complex: it takes more than %1 rectangles, "
+                                        "even with rows alike merged")
+                                    .arg(MaxOutlineRectangles));
+        QImage stripes(202, 200, QImage::Format_RGB32);
+        for (int y = 0; y < stripes.height(); ++y)
+            for (int x = 0; x < stripes.width(); ++x)
+                stripes.setPixel(x, y, x % 2 ? Black : Clear);
+        QVERIFY(!load(stripes));
+        QCOMPARE(loader.skinRegion().hndRegion().rectCount(), 100);
+        const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
+        QVERIFY2(check.report.contains("; an outline of 100 rectangles"), qPrintable(check.report));
     }
+
+    // The picture an author gets of a skin: the play window a few moves into a game, cut to its
+    // outline.
+    void renderShowsTheWindowInPlayCutToItsOutline()
+    {
+        SkinFolder skin;
+        skin.setValue("Styles", "KrielBorder", "0");
+        const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
+        QVERIFY(check.ok);
+        const PlayWindowScene scene = previewScene(check.scene);
+        const QImage window = renderPlayWindow(scene, check.outline, PixelScale{15, 15});
+        QCOMPARE(window.size(), QSize(60, 50));
+        QCOMPARE(qAlpha(window.pixel(0, 49)), 0);   // the bottom-left colour
+        QCOMPARE(qAlpha(window.pixel(59, 10)), 0);  // the rightmost column
+        QCOMPARE(window.pixel(1, 1), qRgb(128, 128, 128));
+        // The head at column 9, row 8 of a grid of 2-pixel cells from (4, 5), in the kriel's
+        // colour, and the notifier round it.
+        QCOMPARE(window.pixel(4 + 18, 5 + 16), qRgb(0, 0, 255));
+        QCOMPARE(window.pixel(4 + 18 - 2, 5 + 16 - 2), qRgb(255, 255, 0));
+        QCOMPARE(scene.lblfoodcount.caption, QStringLiteral("24"));
+    }
+
+    void outlineIsEveryPixelNotOfTheBottomLeftColourBarTheRightmostColumn_data()
+    {
+        QTest::addColumn<QImage>("image");
+        // Read upside down, this one would take its top-left colour instead.
+        QTest::newRow("only the corner") << picture({"#####", "#####", ".####"});
+        QTest::newRow("one-pixel hole") << picture({"#####", "##.##", ".####"});
+        QTest::newRow("runs of every kind")
+            << picture({"..##..###.#.", "#.#.#.#.#.##", "############", "...#####....",
+                        "##.......###", "............", "#..........#", ".#.#.#.#.#.#"});
+        // Rows alike, next to each other or apart, and rows that differ only in a run's end or
+        // in their last column, which the outline never holds.
+        QTest::newRow("rows alike")
+            << picture({"#..##.", "#..##.", "#..##.", "#..###", "#..#..", "#..##.", "......",
+                        "......", "#..##.", ".....#", "......", "##.###", ".#.##."});
+    }
+
+    // The outline is built from whole runs in one go; it must cover what the pixels do.
+    void outlineIsEveryPixelNotOfTheBottomLeftColourBarTheRightmostColumn()
+    {
+        QFETCH(QImage, image);
+        const QRgb corner = image.pixel(0, image.height() - 1);
+        qint32 transColor = 1;
+        Region region;
+        region.ScanPicture(image, transColor);
+        QCOMPARE(transColor, 65536 * qRed(corner) + 256 * qGreen(corner) + qBlue(corner));
+        QRegion pixels;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width() - 1; ++x)
+                if (image.pixel(x, y) != corner)
+                    pixels += QRect(x, y, 1, 1);
+        // Where the two disagree, if anywhere.
+        QCOMPARE(region.hndRegion().xored(pixels).boundingRect(), QRect());
+    }
+
+    // Pixel i, counted along the rows from the top left, is red 3i + 1, green 3i + 2, blue 3i + 3.
+    // A later picture replaces the first; rows are padded with zeros to a multiple of four bytes.
+    void dibHoldsTheLaterPictureBottomRowFirstInBlueGreenRed()
+    {
+        QImage image(3, 2, QImage::Format_RGB32);
+        for (int i = 0; i < 6; ++i)
+            image.setPixel(i % 3, i / 3, qRgb(3 * i + 1, 3 * i + 2, 3 * i + 3));
+        cDIBSection dib;
+        dib.CreateFromPicture(QImage(5, 5, QImage::Format_RGB32));
+        dib.CreateFromPicture(image);
+        QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(3, 2));
+        const auto* bytes = reinterpret_cast<const char*>(dib.DIBSectionBitsPtr());
+        QCOMPARE(QByteArray(bytes, 24), QByteArray::fromHex("0c0b0a 0f0e0d 121110 000000"
+                                                            "030201 060504 090807 000000"));
+        for (const auto& [width, line] : {std::pair{1, 4}, {2, 8}, {4, 12}, {480, 1440}}) {
+            QVERIFY(dib.Create(width, 1));
+            QCOMPARE(dib.BytesPerScanLine(), line);
+        }
+        QVERIFY(dib.Create(3, 2));
+        dib.ClearUp();
+        QVERIFY(!dib.DIBSectionBitsPtr());
+        QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(3, 2));
+        QVERIFY(dib.Create(2, 2));
+        QVERIFY(!dib.Create(100'000, 100'000));  // 30 GB: refused before any allocation
+        QVERIFY(!dib.DIBSectionBitsPtr());
+        QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(100'000, 100'000));
+    }
+
+private:
+    const SkinFolder m_skin;
+    const QByteArray m_bitmap = contentsOf(m_skin.skinPath() + "/skin.bmp");
+    const QByteArray m_food = contentsOf(m_skin.skinPath() + "/food.gif");
+    const QByteArray m_config = contentsOf(m_skin.skinPath() + "/config.ini");
 };
 
 QTEST_MAIN(TestSkinLoader)
