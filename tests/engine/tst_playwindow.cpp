@@ -1,11 +1,19 @@
 #include "engine/Keys.h"
+#include "engine/NewGame.h"
+#include "engine/SceneChanges.h"
+#include "engine/ScenePainter.h"
+#include "engine/Tick.h"
 #include "engine/frmMain.h"
+#include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
+#include <QPainter>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -50,13 +58,43 @@ struct Game {
     int gameOvers = 0;
 };
 
+constexpr Color Background = Color::fromRgb(16, 32, 48);
+constexpr Color Fill = Color::fromRgb(0, 200, 0);
+constexpr Color Border = Color::fromRgb(250, 0, 0);
+constexpr auto rgb = [](Color c) { return qRgb(c.red(), c.green(), c.blue()); };
+
+// The play window's scene on a plain background, its head one cell 16 pixels wide and 12 (or 16)
+// high at (10, 10); the other controls lie beyond the 40 × 40 pixels painted.
+PlayWindowScene sceneWithHead(ShapeCode code, BorderStyle style, int height = 12)
+{
+    PlayWindowScene scene = playWindowLayout();
+    scene.backColor = Background;
+    scene.picture = QImage();
+    Shape& head = scene.head();
+    head.bounds = {150, 150, 16 * 15, float(height) * 15};
+    head.shape = code;
+    head.borderStyle = style;
+    head.borderColor = Border;
+    head.fillColor = Fill;
+    return scene;
+}
+
+QImage paint(const PlayWindowScene& scene)
+{
+    QImage image(40, 40, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintScene(painter, scene, PixelScale{}, image.rect());
+    return image;
+}
+
 }  // namespace
 
 class PlayWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRunOpensOnTheDefaultSkinAndSReloadsIt()
+    // Only the exact hidden code turns the collision tests off; a cancelled box answers "".
+    void firstRunOpensOnTheDefaultSkinAndTakesItsKeys()
     {
         Game game;
         game.form.Show();
@@ -76,44 +114,54 @@ private slots:
         game.fake.timers.tick();
         QCOMPARE(game.fake.timers.interval(), 65);
 
+        for (const char* wrong : {"Zestlime", " zestlime", "zestlimes", "zestlim", ""}) {
+            game.fake.dialogs.answers.push_back(wrong);
+            game.key(KeyCodes::Eight);
+            QCOMPARE(game.form.kriel().CollisionsOn, qint16(1));
+        }
+        game.fake.dialogs.answers.push_back("zestlime");
+        game.key(KeyCodes::Eight);
+        QCOMPARE(game.form.kriel().CollisionsOn, qint16(0));
+
         // S reads the skin folder as it now stands, and a broken one ends the program.
-        const float left = game.form.scene().shprect.bounds.left;
-        game.skin.setValue("Positions", "PlayAreaX", "6");
-        game.key(KeyCodes::S);
-        QCOMPARE(game.form.scene().shprect.bounds.left, left + 30);
         game.skin.setValue("Styles", "KrielShape", "6");
         game.key(KeyCodes::S);
-        QCOMPARE(game.fake.dialogs.shown.value(0).title, QStringLiteral("Error"));
+        QCOMPARE(game.fake.dialogs.shown.last().title, QStringLiteral("Error"));
         QCOMPARE(game.fake.end.calls, 1);
     }
 
-    void rememberedPositionIsUsedOrReplaced_data()
+    // X ends without saving; Q saves an unmoved window's edges exactly as they were given, and a
+    // dragged one's where the drag put it. The screen has 15 twips a pixel across and 12 down.
+    void windowKeepsItsPlaceUntilDraggedWithTheLeftButtonAlone()
     {
-        QTest::addColumn<QString>("winX");
-        QTest::addColumn<QPointF>("expected");
-        QTest::newRow("remembered") << "3000" << QPointF(3000, 1500.5);
-        QTest::newRow("not a number") << "abc" << QPointF(200, 1500.5);
-        QTest::newRow("off every screen") << "-90000" << QPointF(200, 200);
-        QTest::newRow("far right") << "29000" << QPointF(200, 200);
-    }
-
-    // X ends without saving; Q saves an unmoved window's position exactly as it was given.
-    void rememberedPositionIsUsedOrReplaced()
-    {
-        QFETCH(QString, winX);
-        QFETCH(QPointF, expected);
         Game game;
-        game.fake.settings.values["Config/WinX"] = winX;
-        game.fake.settings.values["Config/WinY"] = "1500.5";
-
+        game.fake.facts.twipsDown = 12;
+        game.fake.settings.values["Config/WinX"] = "1500";
+        game.fake.settings.values["Config/WinY"] = "3000.5";
         game.form.Show();
-        QCOMPARE(game.form.position(), expected);
+        QCOMPARE(game.form.window()->pos(), QPoint(100, 250));
+        // Moved by the window system, it is where that put it; a drag goes on from where it was.
+        game.form.window()->move(50, 60);
+        QCOMPARE(game.form.position(), QPointF(750, 720));
         game.key(KeyCodes::X);
         QCOMPARE(game.fake.end.calls, 1);
         QVERIFY(game.fake.settings.writes.isEmpty());
+
+        // Gripped 10, 8 pixels into the window, then moved 20 right and 5 up.
+        game.form.Form_MouseDown(QPointF(10, 8));
+        const QPointF target(130, 253);
+        game.form.Form_MouseMove(Qt::RightButton, target);
+        game.form.Form_MouseMove(Qt::LeftButton | Qt::RightButton, target);
+        QCOMPARE(game.form.window()->pos(), QPoint(50, 60));
+        game.form.Form_MouseMove(Qt::LeftButton, target);
+        QCOMPARE(game.form.window()->pos(), QPoint(120, 245));
+
+        // A press with another button still takes the grip point.
+        game.form.Form_MouseDown(QPointF(0, 0));
+        game.form.Form_MouseMove(Qt::LeftButton, QPointF(120, 245));
         game.key(KeyCodes::Q);
-        QCOMPARE(game.fake.settings.value("Config", "WinX"), QString::number(expected.x()));
-        QCOMPARE(game.fake.settings.value("Config", "WinY"), QString::number(expected.y()));
+        QCOMPARE(game.fake.settings.value("Config", "WinX"), QStringLiteral("1800"));
+        QCOMPARE(game.fake.settings.value("Config", "WinY"), QStringLiteral("2940.5"));
     }
 
     void deathSavesThePositionAndHandsOverTheScore_data()
@@ -169,41 +217,35 @@ private slots:
         QCOMPARE(game.head(), start);
     }
 
-    // Only the exact code turns the collision tests off; a cancelled box answers "".
-    void hiddenCodeMustMatchExactly()
+    // Each path-like name names the Default skin through a path: none is loaded.
+    void brokenOrMissingSkinIsReportedAndEndsTheProgram_data()
     {
-        Game game;
-        game.form.Show();
-        for (const char* wrong : {"Zestlime", " zestlime", "zestlimes", "zestlim", ""}) {
-            game.fake.dialogs.answers.push_back(wrong);
-            game.key(KeyCodes::Eight);
-            QCOMPARE(game.form.kriel().CollisionsOn, qint16(1));
-        }
-        game.fake.dialogs.answers.push_back("zestlime");
-        game.key(KeyCodes::Eight);
-        QCOMPARE(game.form.kriel().CollisionsOn, qint16(0));
-    }
-
-    void brokenSkinAtLoadIsReportedAndEndsTheProgram_data()
-    {
-        QTest::addColumn<QString>("skin");
+        QTest::addColumn<QString>("name");
         QTest::newRow("a required key missing") << "Default";
         QTest::newRow("no such folder") << "Missing";
+        for (const char* name : {"../Skins/Default", "./Default", "Default/.", "..", " "})
+            QTest::newRow(name) << QString(name);
+        QTest::newRow("absolute") << QString();
     }
 
-    void brokenSkinAtLoadIsReportedAndEndsTheProgram()
+    void brokenOrMissingSkinIsReportedAndEndsTheProgram()
     {
-        QFETCH(QString, skin);
+        QFETCH(QString, name);
         Game game;
-        game.skin.removeValue("Styles", "FontSize");
-        game.fake.settings.values["Config/Skin"] = skin;
+        if (name == "Default")
+            game.skin.removeValue("Styles", "FontSize");
+        if (name.isNull())
+            name = game.skin.skinPath();
+        game.fake.settings.values["Config/Skin"] = name;
 
         game.form.Show();
         QCOMPARE(game.fake.dialogs.shown.size(), 1);
         QCOMPARE(game.fake.dialogs.shown[0].prompt,
                  QString("There was an error loading the skin.  Please select a new skin. [%1]")
-                     .arg(game.fake.facts.folder + "/Skins/" + skin));
+                     .arg(game.fake.facts.folder + "/Skins/" + name));
         QCOMPARE(game.fake.dialogs.shown[0].title, QStringLiteral("Error"));
+        if (name != "Default")  // one found is read until it fails; one not found, not at all
+            QCOMPARE(game.form.scene().width, playWindowLayout().width);
         QCOMPARE(game.fake.settings.writes, QStringList({"Config/WinX=200", "Config/WinY=200"}));
         QCOMPARE(game.fake.end.calls, 1);
     }
@@ -223,54 +265,6 @@ private slots:
         game.key(KeyCodes::S);
         QCOMPARE(game.form.scene().shprect.bounds.left, 150.0f);
         QVERIFY(game.fake.dialogs.shown.isEmpty());
-    }
-
-    // Each names the Default skin through a path: none is loaded, all get the missing-skin error.
-    void pathLikeSkinNameIsNoSkin_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"../Skins/Default", "./Default", "Default/.", "..", " "})
-            QTest::newRow(name) << QString(name);
-        QTest::newRow("absolute") << QString();
-    }
-
-    void pathLikeSkinNameIsNoSkin()
-    {
-        QFETCH(QString, name);
-        Game game;
-        if (name.isNull())
-            name = game.skin.skinPath();
-        game.fake.settings.values["Config/Skin"] = name;
-        game.form.Show();
-        QCOMPARE(game.fake.dialogs.shown.value(0).prompt,
-                 QString("There was an error loading the skin.  Please select a new skin. [%1]")
-                     .arg(game.fake.facts.folder + "/Skins/" + name));
-        QCOMPARE(game.form.scene().width, playWindowLayout().width);
-        QCOMPARE(game.fake.end.calls, 1);
-    }
-
-    void draggingWithTheLeftButtonAloneMovesTheWindow()
-    {
-        Game game;
-        game.fake.settings.values["Config/WinX"] = "1500";
-        game.fake.settings.values["Config/WinY"] = "3000";
-        game.form.Show();
-
-        // Gripped 10, 8 pixels into the window at 100, 200, then moved 20 right and 5 up.
-        game.form.Form_MouseDown(QPointF(10, 8));
-        const QPointF target(130, 203);
-        game.form.Form_MouseMove(Qt::RightButton, target);
-        game.form.Form_MouseMove(Qt::LeftButton | Qt::RightButton, target);
-        QCOMPARE(game.form.position(), QPointF(1500, 3000));
-        game.form.Form_MouseMove(Qt::LeftButton, target);
-        QCOMPARE(game.form.window()->pos(), QPoint(120, 195));
-
-        // A press with another button still takes the grip point.
-        game.form.Form_MouseDown(QPointF(0, 0));
-        game.form.Form_MouseMove(Qt::LeftButton, QPointF(120, 195));
-        game.key(KeyCodes::Q);
-        QCOMPARE(game.fake.settings.value("Config", "WinX"), QStringLiteral("1800"));
-        QCOMPARE(game.fake.settings.value("Config", "WinY"), QStringLiteral("2925"));
     }
 
     // A whole game on the shipped skin, driven by key presses on the real widget.
@@ -322,6 +316,149 @@ private slots:
         game.form.GameOver = 0;
         QCOMPARE(game.form.kriel().CollisionsOn, qint16(1));
         QCOMPARE(game.form.scene().shpkriel.size(), std::size_t(1));
+    }
+
+    void shapesDrawTheirFiguresAndOutlines()
+    {
+        using enum ShapeCode;
+        using enum BorderStyle;
+        // Whether the corner and the middle of the sides are filled, or mostly so where a round
+        // edge blends in; on the 16 × 12 cell the square figures are 12 × 12 and centred.
+        const auto isFill = [](QRgb pixel) { return qGreen(pixel) > 150 && qRed(pixel) < 60; };
+        const std::tuple<ShapeCode, bool, bool> figures[] = {
+            {Rectangle, true, true}, {Square, false, false},          {Oval, false, true},
+            {Circle, false, false},  {RoundedRectangle, false, true}, {RoundedSquare, false, false},
+        };
+        for (auto [code, cornerFilled, sidesFilled] : figures) {
+            const QImage image = paint(sceneWithHead(code, Transparent));
+            QCOMPARE(image.pixel(18, 16), rgb(Fill));
+            QCOMPARE(isFill(image.pixel(10, 10)), cornerFilled);
+            QCOMPARE(isFill(image.pixel(10, 16)), sidesFilled);
+        }
+
+        // How many of the top edge's 16 pixels the outline takes; the fill has the rest.
+        const std::tuple<BorderStyle, int, int> outlines[] = {
+            {Transparent, 0, 0}, {Solid, 16, 16},       {Dash, 6, 14},
+            {Dot, 4, 12},        {InsideSolid, 16, 16},
+        };
+        for (auto [style, fewest, most] : outlines) {
+            const QImage image = paint(sceneWithHead(Rectangle, style, 16));
+            const QRgb* top = reinterpret_cast<const QRgb*>(image.constScanLine(10));
+            const int border = int(std::count(top, top + 40, rgb(Border)));
+            QVERIFY2(border >= fewest && border <= most, qPrintable(QString::number(border)));
+            QCOMPARE(border + std::count(top, top + 40, rgb(Fill)), 16);
+        }
+    }
+
+    // Back to front: the notifier's ring, the play area, the kriel from its tail, and the food.
+    void layersAreDrawnBackToFront()
+    {
+        PlayWindowScene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent, 16);
+        ShowNotifier(scene);
+        scene.shprect.bounds = {150, 150, 30 * 15, 30 * 15};
+        // The tail half under the head, as a new tail lies at first.
+        scene.shpkriel.push_back(scene.head());
+        scene.shpkriel.back().bounds.left += 8 * 15;
+        scene.shpkriel.back().fillColor = Border;
+        scene.shpfood.bounds = {14 * 15, 14 * 15, 8 * 15, 8 * 15};
+        scene.shpfood.picture = QImage(4, 4, QImage::Format_RGB32);
+        scene.shpfood.picture.fill(Qt::magenta);
+        const QImage image = paint(scene);
+
+        for (QPoint p : {QPoint(8, 8), QPoint(9, 18), QPoint(18, 27), QPoint(27, 27)})
+            QCOMPARE(image.pixel(p), rgb(scene.shpZip.backColor));
+        QCOMPARE(image.pixel(10, 27), rgb(scene.shprect.borderColor));
+        for (QPoint p : {QPoint(10, 10), QPoint(25, 25), QPoint(24, 12)})
+            QCOMPARE(image.pixel(p), rgb(Fill));
+        QCOMPARE(image.pixel(30, 10), rgb(Border));
+        QCOMPARE(image.pixel(18, 18), qRgb(255, 0, 255));
+        QCOMPARE(image.pixel(7, 7), rgb(Background));
+    }
+
+    void scoreIsDrawnFromItsLeftEdge()
+    {
+        PlayWindowScene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent);
+        const QImage blank = paint(scene);
+        scene.lblfoodcount = {5 * 15, 5 * 15, "88", {"Arial", 18, false}, Border};
+        const QImage image = paint(scene);
+
+        // Drawn, and nothing in the strips above and left of its top-left corner at (5, 5).
+        QVERIFY(image != blank);
+        QCOMPARE(image.copy(0, 0, 40, 5), blank.copy(0, 0, 40, 5));
+        QCOMPARE(image.copy(0, 0, 5, 40), blank.copy(0, 0, 5, 40));
+    }
+
+    // Repainting only the changed area over the last picture must give exactly the picture a
+    // whole repaint gives, tick after tick: moving, turning, eating, growing, the notifier going,
+    // a pause, and the score widening.
+    void repaintingWhatChangedGivesTheWholePicture()
+    {
+        FixedFacts facts;
+        PlayWindowScene scene = playWindowLayout();
+        SkinLoader loader;
+        QVERIFY(!loader.load(KRIEL_DATA_DIR "/Skins/Default", scene, nullptr, facts));
+        SeededRandom random;
+        for (int i : {4, 9, 9, 9})  // food at (4, 9), head at (9, 9)
+            random.scripted.push_back(SeededRandom::pickIndex(i));
+        KrielState kriel;
+        NewGame(scene, kriel, random);
+        ShowNotifier(scene);
+
+        const PixelScale scale;
+        const auto whole = [&] {
+            QImage image(scale.pixelX(scene.width), scale.pixelY(scene.height),
+                         QImage::Format_RGB32);
+            QPainter painter(&image);
+            paintScene(painter, scene, scale, image.rect());
+            return image;
+        };
+        QImage shown = whole();
+        const Heading moves[] = {Heading::Left,  Heading::Left,  Heading::Left, Heading::Left,
+                                 Heading::Left,  Heading::Left,  Heading::Up,   Heading::Up,
+                                 Heading::Right, Heading::Right, Heading::Down};
+        int tick = 0;
+        for (Heading heading : moves) {
+            kriel.Direction = heading;
+            kriel.Paused = tick == 8 ? 1 : 0;
+            const PlayWindowScene before = scene;
+            Tick(scene, kriel, 6, random);
+            if (tick == 9)
+                scene.lblfoodcount.caption = QStringLiteral("1206");
+            const QRegion changed = changedArea(before, scene, scale);
+            {
+                QPainter painter(&shown);
+                painter.setClipRegion(changed);
+                paintScene(painter, scene, scale, changed);
+            }
+            QVERIFY2(shown == whole(), qPrintable(QStringLiteral("tick %1").arg(tick)));
+            ++tick;
+        }
+        QCOMPARE(scene.shpkriel.size(), std::size_t(2));  // it ate on the way
+
+        // A skin of another size, grown or shrunk: the larger of the two windows is redrawn.
+        PlayWindowScene larger = scene;
+        larger.width += 300;
+        larger.height += 150;
+        const QRegion all(0, 0, scale.pixelX(larger.width), scale.pixelY(larger.height));
+        QCOMPARE(changedArea(scene, larger, scale), all);
+        QCOMPARE(changedArea(larger, scene, scale), all);
+    }
+
+    // Cells 12.5 pixels wide and high tile the grid with neither gaps nor overlaps, each edge on
+    // its nearest pixel; the screen has 15 twips a pixel across and 12 down.
+    void fractionalCellsTileTheGrid()
+    {
+        const PixelScale scale{15, 12};
+        QRegion covered;
+        for (int row = 0; row < 19; ++row)
+            for (int column = 0; column < 19; ++column) {
+                const QRect cell =
+                    scale.pixels({60 + column * 187.5f, 72 + row * 150.f, 187.5f, 150});
+                QVERIFY(!covered.intersects(cell));
+                covered += cell;
+            }
+        QCOMPARE(covered, QRegion(4, 6, 238, 238));
+        QCOMPARE(scale.pixels({60, 72, 187.5f, 150}), QRect(4, 6, 13, 13));
     }
 };
 
