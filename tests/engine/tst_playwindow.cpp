@@ -79,11 +79,11 @@ PlayWindowScene sceneWithHead(ShapeCode code, BorderStyle style, int height = 12
     return scene;
 }
 
-QImage paint(const PlayWindowScene& scene)
+QImage paint(const PlayWindowScene& scene, PixelScale scale = {})
 {
     QImage image(40, 40, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintScene(painter, scene, PixelScale{}, image.rect());
+    paintScene(painter, scene, scale, image.rect());
     return image;
 }
 
@@ -386,6 +386,12 @@ private slots:
         QVERIFY(image != blank);
         QCOMPARE(image.copy(0, 0, 40, 5), blank.copy(0, 0, 40, 5));
         QCOMPARE(image.copy(0, 0, 5, 40), blank.copy(0, 0, 5, 40));
+
+        // Its point size goes by the height of a pixel alone.
+        scene.head().visible = false;
+        scene.lblfoodcount.left = scene.lblfoodcount.top = 0;
+        QCOMPARE(paint(scene, {15, 12}), paint(scene, {12, 12}));
+        QVERIFY(paint(scene, {15, 15}) != paint(scene, {12, 12}));
     }
 
     // Repainting only the changed area over the last picture must give exactly the picture a
