@@ -1,4 +1,6 @@
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The programs as a player starts them, before any window: what they print and how they end.
@@ -62,6 +64,19 @@ private slots:
         r = run(KRIEL_SKINCHECK, {"--help"});
         QCOMPARE(r.value(0), "0");
         QVERIFY(r.value(1).startsWith("usage: kriel-skincheck [--render OUT.png] FOLDER\n"));
+    }
+
+    // A skin's author reads the answer from the status: 0 (and the picture) for a skin the game
+    // takes, 1 for one it refuses, 2 for a command line the check does not understand.
+    void skinCheckAnswersByItsStatus()
+    {
+        const QTemporaryDir dir;
+        const QString png = dir.filePath("window.png");
+        QCOMPARE(run(KRIEL_SKINCHECK, {"--render", png, KRIEL_DATA_DIR "/Skins/Default"}).value(0),
+                 "0");
+        QVERIFY(!QImage(png).isNull());
+        QCOMPARE(run(KRIEL_SKINCHECK, {dir.path()}).value(0), "1");
+        QCOMPARE(run(KRIEL_SKINCHECK, {"--render", png}).value(0), "2");
     }
 };
 

@@ -465,6 +465,10 @@ private slots:
             }
         QCOMPARE(covered, QRegion(4, 6, 238, 238));
         QCOMPARE(scale.pixels({60, 72, 187.5f, 150}), QRect(4, 6, 13, 13));
+        // Whatever a figure holds, its pixels fit an int: a million at most, and none for NaN.
+        QCOMPARE(scale.pixelX(1e30f), 1'000'000);
+        QCOMPARE(scale.pixelY(-1e30f), -1'000'000);
+        QCOMPARE(scale.pixelX(qQNaN()), 0);
     }
 };
 
