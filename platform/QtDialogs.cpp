@@ -1,12 +1,11 @@
 #include "QtDialogs.h"
 
 #include "DialogFrame.h"
+#include "QtProgramFacts.h"
 
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
-#include <QScreen>
 
 void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& title)
 {
@@ -26,8 +25,7 @@ QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& t
     box->setLabelText(prompt);
     box->adjustSize();
     box->setFixedSize(box->size());
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    frameAsDialog(box, screen ? screen->availableGeometry() : QRect());
+    frameAsDialog(box, QtProgramFacts().workArea());
     const bool accepted = box->exec() == QDialog::Accepted;
     if (!box)
         return {};
