@@ -12,18 +12,16 @@
 #include <random>
 
 // An in-memory settings store that remembers the order of its writes.
-class FakeSettings final : public SettingsStore {
-public:
+struct FakeSettings final : SettingsStore {
     QString read(const QString& section, const QString& key, const QString& fallback) const override
     {
         return values.value(section + '/' + key, fallback);
     }
     bool writeAll(const QList<SettingValue>& values) override;
     QString location() const override { return QStringLiteral("/fake/Vamblet/Vamblet.ini"); }
-
     QString value(const QString& section, const QString& key) const
     {
-        return values.value(section + '/' + key);
+        return read(section, key, {});
     }
 
     QMap<QString, QString> values;  // "Section/Key" -> value
@@ -31,39 +29,40 @@ public:
     bool failing = false;           // writes are kept in memory but reported as not saved
 };
 
-class RecordingSound final : public SoundPlayer {
-public:
+struct RecordingSound final : SoundPlayer {
     void play(const QString& wavPath) override { played.append(wavPath); }
-
     QStringList played;
 };
 
 // Records every box shown; input boxes answer from a script. `whileOpen` runs inside each box, as
 // the timer's ticks would while a real one waits for the player.
-class ScriptedDialogs final : public Dialogs {
-public:
+struct ScriptedDialogs final : Dialogs {
     struct Box {
         QString kind;  // "message" or "input"
         QString prompt;
         QString title;
     };
 
-    void message(QWidget* owner, const QString& prompt, const QString& title) override;
+    void message(QWidget*, const QString& prompt, const QString& title) override
+    {
+        open({QStringLiteral("message"), prompt, title});
+    }
     QString input(QWidget* owner, const QString& prompt, const QString& title) override;
 
     QList<Box> shown;
     std::deque<QString> answers;  // for input boxes; "" (Cancel) once they run out
     std::function<void()> whileOpen;
+
+private:
+    void open(const Box& box);
 };
 
 // Plays out scripted values first, then a fixed-seed sequence; reseeding changes nothing, so a
 // test replays exactly.
-class SeededRandom final : public RandomSource {
-public:
+struct SeededRandom final : RandomSource {
     explicit SeededRandom(unsigned seed = 1)
-        : m_generator(seed)
+        : generator(seed)
     {}
-
     void reseed() override {}
     float next() override;
 
@@ -71,13 +70,10 @@ public:
     static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
 
     std::deque<float> scripted;
-
-private:
-    std::mt19937 m_generator;
+    std::mt19937 generator;
 };
 
-class FixedFacts final : public ProgramFacts {
-public:
+struct FixedFacts final : ProgramFacts {
     QString programFolder() const override { return folder; }
     QString dataHome() const override { return playerData; }
     float twipsPerPixelX() const override { return twipsAcross; }
@@ -93,21 +89,17 @@ public:
     QRect work{0, 0, 1920, 1040};  // a panel along the bottom
 };
 
-class RecordingEnd final : public ProgramEnd {
-public:
+struct RecordingEnd final : ProgramEnd {
     void endNow() override { ++calls; }
-
     int calls = 0;
 };
 
-class RecordingShell final : public Shell {
-public:
+struct RecordingShell final : Shell {
     bool open(const QUrl& target) override
     {
         opened.append(target.toString());
         return true;
     }
-
     QStringList opened;
 };
 
@@ -115,22 +107,19 @@ public:
 class ManualTimers final : public TimerFactory {
 public:
     std::unique_ptr<TickTimer> create(std::function<void()> onTick) override;
-
     // One tick of every running timer; false when none runs.
     bool tick();
-    bool anyRunning() const;
+    bool anyRunning() const { return firstRunning(); }
     int interval() const;  // of the first running timer, 0 when none
 
 private:
     class Timer;
-    friend class Timer;
+    const Timer* firstRunning() const;
     std::vector<Timer*> m_timers;
 };
 
 // Every service doubled, ready to hand to a window as a Platform.
 struct FakePlatform {
-    FakePlatform();
-
     FakeSettings settings;
     RecordingSound sound;
     ScriptedDialogs dialogs;
@@ -140,6 +129,6 @@ struct FakePlatform {
     ManualTimers timers;
     RecordingShell shell;
     int quits = 0;
-    OpenWindows windows;
-    Platform platform;
+    OpenWindows windows{[this] { ++quits; }};
+    Platform platform{settings, sound, dialogs, random, facts, end, timers, windows, shell};
 };
