@@ -162,57 +162,6 @@ private slots:
         QCOMPARE(game.fake.settings.value("Config", "WinY"), QStringLiteral("2940.5"));
     }
 
-    void deathSavesThePositionAndHandsOverTheScore_data()
-    {
-        QTest::addColumn<QString>("setting");  // for on-top and sounds alike; only "1" is on
-        for (const char* setting : {"1", "0", "x", ""})
-            QTest::addRow("'%s'", setting) << QString(setting);
-    }
-
-    void deathSavesThePositionAndHandsOverTheScore()
-    {
-        QFETCH(QString, setting);
-        Game game;
-        game.menu.OnTopSetting = game.menu.SoundsSetting = setting;
-        // The kriel eats the food two cells ahead, then runs on into the right wall.
-        game.placeNextGame({5, 7}, {3, 7});
-        game.form.Show();
-        QPointer<QWidget> window = game.form.window();
-        const bool on = setting == "1";
-        QCOMPARE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
-        game.key(KeyCodes::Right);
-        game.tickUntilOver();
-
-        QCOMPARE(game.form.FinalScore, qint16(6));
-        QCOMPARE(game.form.GameOver, qint16(-1));
-        QCOMPARE(game.fake.settings.writes, QStringList({"Config/WinX=200", "Config/WinY=200"}));
-        const QString folder = game.fake.facts.folder;
-        QCOMPARE(game.fake.sound.played,
-                 on ? QStringList({folder + "/eat.WAV", folder + "/die.WAV"}) : QStringList());
-        QVERIFY(!game.fake.timers.anyRunning());
-        for (int code : {KeyCodes::X, KeyCodes::Q, KeyCodes::P})
-            game.key(code);
-        QCOMPARE(game.fake.end.calls, 0);
-        QCOMPARE(game.gameOvers, 1);
-        QCOMPARE(game.form.kriel().Paused, qint16(0));
-
-        // The widget outlives the event that ended the game; the program, the last window.
-        QVERIFY(window && !window->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!window);
-        QCOMPARE(game.fake.quits, 0);
-        QCoreApplication::processEvents();
-        QCOMPARE(game.fake.quits, 1);
-
-        // The next game stands still until its first arrow, whatever the last one was doing.
-        game.form.GameOver = 0;
-        game.form.Show();
-        const TwipsRect start = game.head();
-        game.fake.timers.tick();
-        QVERIFY(game.form.isLoaded());
-        QCOMPARE(game.head(), start);
-    }
-
     // Default lacks a required key, Missing is no folder, and each path-like name names the
     // Default skin through a path (null: an absolute one): none is loaded.
     void brokenOrMissingSkinIsReportedAndEndsTheProgram_data()
@@ -262,14 +211,26 @@ private slots:
         QVERIFY(game.fake.dialogs.shown.isEmpty());
     }
 
-    // A whole game on the shipped skin, driven by key presses on the real widget.
-    void scriptedGameThroughTheRealWindow()
+    void wholeGameThroughTheRealWindow_data()
     {
+        QTest::addColumn<QString>("setting");  // for on-top and sounds alike; only "1" is on
+        for (const char* setting : {"1", "0", "x", ""})
+            QTest::addRow("'%s'", setting) << QString(setting);
+    }
+
+    // A game on the shipped skin, driven by key presses on the real widget, to its death and the
+    // next game.
+    void wholeGameThroughTheRealWindow()
+    {
+        QFETCH(QString, setting);
         Game game;
+        game.menu.OnTopSetting = game.menu.SoundsSetting = setting;
         game.fake.facts.folder = QStringLiteral(KRIEL_DATA_DIR);
         game.placeNextGame({9, 4}, {9, 9});
         game.form.Show();
         QPointer<QWidget> window = game.form.window();
+        const bool on = setting == "1";
+        QCOMPARE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
 
         // Up to the food, then left.
         QTest::keyClick(window, Qt::Key_Up);
@@ -302,15 +263,38 @@ private slots:
         game.fake.dialogs.whileOpen = [&] { game.tickUntilOver(); };
         QTest::keyClick(window, Qt::Key_8);
         QCOMPARE(game.gameOvers, 1);
-        QVERIFY(game.form.FinalScore >= 6);
+        QCOMPARE(game.form.GameOver, qint16(-1));
+        const int eaten = game.form.FinalScore / 6;
+        QVERIFY(eaten >= 1 && game.form.FinalScore == eaten * 6);
+        QCOMPARE(game.fake.settings.writes, QStringList({"Config/WinX=200", "Config/WinY=200"}));
+        const QString folder = game.fake.facts.folder;
+        const QStringList sounds = QStringList(eaten, folder + "/eat.WAV") << folder + "/die.WAV";
+        QCOMPARE(game.fake.sound.played, on ? sounds : QStringList());
+        QVERIFY(!game.fake.timers.anyRunning());
+        for (int code : {KeyCodes::X, KeyCodes::Q, KeyCodes::P})
+            game.key(code);
+        QCOMPARE(game.fake.end.calls, 0);
+        QCOMPARE(game.gameOvers, 1);
+        QCOMPARE(game.form.kriel().Paused, qint16(0));
+
+        // The widget outlives the event that ended the game; the program, the last window.
+        QVERIFY(window && !window->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!window);
+        QCOMPARE(game.fake.quits, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(game.fake.quits, 1);
 
-        // The next game, as the start menu begins it, starts afresh with its collision tests on.
+        // The next game, as the start menu begins it, starts afresh with its collision tests on,
+        // and stands still until its first arrow whatever the last one was doing.
         game.form.Show();
         game.form.GameOver = 0;
         QCOMPARE(game.form.kriel().CollisionsOn, qint16(1));
         QCOMPARE(game.form.scene().shpkriel.size(), std::size_t(1));
+        const TwipsRect start = game.head();
+        game.fake.timers.tick();
+        QVERIFY(game.form.isLoaded());
+        QCOMPARE(game.head(), start);
     }
 
     void shapesDrawTheirFiguresAndOutlines()

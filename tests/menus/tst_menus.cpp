@@ -1,16 +1,55 @@
 #include "engine/Keys.h"
+#include "engine/frmMain.h"
 #include "layouts/Fonts.h"
 #include "menus/Crypt.h"
 #include "menus/HighScoreRecord.h"
+#include "menus/Windows.h"
+#include "menus/frmGameOver.h"
+#include "menus/frmHighScore.h"
+#include "menus/frmOps.h"
+#include "menus/frmOptions.h"
 #include "platform/DialogFrame.h"
-#include "support/FakeProgram.h"
+#include "skins/frmSkin.h"
+#include "support/FakePlatform.h"
+#include "support/SkinFolder.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
 using Crypt::Encipher;
+
+namespace {
+
+// All six windows wired together as the program wires them, on doubled services, with one
+// complete skin installed as Default.
+struct FakeProgram {
+    FakeProgram()
+    {
+        fake.facts.folder = skin.programFolder();
+        windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
+        play.setGameOverDialog([this] { gameOver.Show(); });
+    }
+
+    static void click(Form& form, const char* control)
+    {
+        form.control<QAbstractButton>(QLatin1String(control))->click();
+    }
+
+    FakePlatform fake;
+    SkinFolder skin{QStringLiteral("Default")};
+    Windows windows;
+    frmOps menu{fake.platform, windows};
+    frmMain play{fake.platform, menu};
+    frmGameOver gameOver{fake.platform, windows};
+    frmHighScore highScore{fake.platform, windows};
+    frmOptions options{fake.platform, windows};
+    frmSkin skins{fake.platform};
+};
+
+}  // namespace
 
 class MenusTest : public QObject {
     Q_OBJECT
@@ -206,7 +245,7 @@ private slots:
             program.highScore.Show();
             QStringList shown;
             for (const char* label : {"lblName", "lblScore", "lblLevel", "lblfoodeat"})
-                shown << program.caption(program.highScore, label);
+                shown << captionOf(program.highScore.control(label));
             QCOMPARE(shown, QStringList({"Ann", score, level, food}));
             program.highScore.Unload();
         }

@@ -1,7 +1,5 @@
 #include "FakePlatform.h"
 
-#include <algorithm>
-
 bool FakeSettings::writeAll(const QList<SettingValue>& entries)
 {
     for (const SettingValue& v : entries) {
@@ -37,15 +35,18 @@ float SeededRandom::next()
     return value;
 }
 
-class ManualTimers::Timer final : public TickTimer {
-public:
-    Timer(std::vector<Timer*>& all, std::function<void()> onTick)
-        : all(all)
+struct ManualTimers::Timer final : TickTimer {
+    Timer(ManualTimers& owner, std::function<void()> onTick)
+        : owner(owner)
         , onTick(std::move(onTick))
     {
-        all.push_back(this);
+        owner.m_current = this;
     }
-    ~Timer() override { std::erase(all, this); }
+    ~Timer() override
+    {
+        if (owner.m_current == this)
+            owner.m_current = nullptr;
+    }
 
     void start(int milliseconds) override
     {
@@ -56,7 +57,7 @@ public:
     int interval() const override { return every; }
     void stop() override { running = false; }
 
-    std::vector<Timer*>& all;
+    ManualTimers& owner;
     std::function<void()> onTick;
     int every = 0;
     bool running = false;
@@ -64,30 +65,25 @@ public:
 
 std::unique_ptr<TickTimer> ManualTimers::create(std::function<void()> onTick)
 {
-    return std::make_unique<Timer>(m_timers, std::move(onTick));
+    return std::make_unique<Timer>(*this, std::move(onTick));
 }
 
 bool ManualTimers::tick()
 {
-    // A tick may stop or destroy timers, so look each one up again before firing it.
-    bool fired = false;
-    for (Timer* timer : std::vector(m_timers)) {
-        if (std::ranges::count(m_timers, timer) && timer->running) {
-            timer->onTick();
-            fired = true;
-        }
-    }
-    return fired;
+    if (!anyRunning())
+        return false;
+    // The tick may end the game and destroy the timer that runs it.
+    const std::function<void()> onTick = m_current->onTick;
+    onTick();
+    return true;
 }
 
-const ManualTimers::Timer* ManualTimers::firstRunning() const
+bool ManualTimers::anyRunning() const
 {
-    const auto found = std::ranges::find_if(m_timers, [](Timer* t) { return t->running; });
-    return found == m_timers.end() ? nullptr : *found;
+    return m_current && m_current->running;
 }
 
 int ManualTimers::interval() const
 {
-    const Timer* timer = firstRunning();
-    return timer ? timer->every : 0;
+    return anyRunning() ? m_current->every : 0;
 }

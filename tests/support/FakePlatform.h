@@ -103,19 +103,18 @@ struct RecordingShell final : Shell {
     QStringList opened;
 };
 
-// Timers that tick only when a test says so.
+// Timers that tick only when a test says so. The game runs one timer at a time: the latest made.
 class ManualTimers final : public TimerFactory {
 public:
     std::unique_ptr<TickTimer> create(std::function<void()> onTick) override;
-    // One tick of every running timer; false when none runs.
+    // One tick of the running timer; false when none runs.
     bool tick();
-    bool anyRunning() const { return firstRunning(); }
-    int interval() const;  // of the first running timer, 0 when none
+    bool anyRunning() const;
+    int interval() const;  // of the running timer, 0 when none
 
 private:
-    class Timer;
-    const Timer* firstRunning() const;
-    std::vector<Timer*> m_timers;
+    struct Timer;
+    Timer* m_current = nullptr;
 };
 
 // Every service doubled, ready to hand to a window as a Platform.
