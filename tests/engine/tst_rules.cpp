@@ -59,7 +59,9 @@ class RulesTest : public QObject {
 private slots:
     void init() { random = SeededRandom(); }
 
-    void bodyTakesPlaceOfCellAhead()
+    // Each cell takes the place of the one ahead; food eaten adds its points and a new tail cell,
+    // laid first on the head's cell.
+    void bodyFollowsTheHeadAndGrowsByEating()
     {
         const std::pair<Heading, QVector2D> moves[] = {
             {Right, {6, 5}}, {Left, {4, 5}}, {Up, {5, 4}}, {Down, {5, 6}}};
@@ -68,10 +70,7 @@ private slots:
             moveKriel(scene, heading);
             QCOMPARE(krielOf(scene), (Cells{head, {5, 5}, {4, 5}}));
         }
-    }
 
-    void eatingAddsPointsAndACellAtTheTail()
-    {
         PlayWindowScene scene = board({{5, 7}, {4, 7}, {3, 7}}, {6, 7});
         scene.lblfoodcount.caption = "36";
         QCOMPARE(Tick(scene, {Right, 0, 1}, 6, random), (TickResult{true, false}));
@@ -190,11 +189,7 @@ private slots:
     // and 12 down: a 480 × 485 window (7200 × 5820 twips).
     void windowOpensWhereItWasUnlessNoScreenShowsIt()
     {
-        const struct {
-            const char* winX;
-            const char* winY;
-            QPointF place;
-        } places[] = {
+        const std::tuple<const char*, const char*, QPointF> places[] = {
             {"3000", "1500.5", {3000, 1500.5}},
             {"40000", "0", {40000, 0}},   // the second screen
             {"-7000", "0", {-7000, 0}},   // partly off the left

@@ -63,14 +63,11 @@ private slots:
     }
 
     // A hand-edited score that is not a 16-bit whole number counts as 0, and so does one that is
-    // not enciphered.
+    // not enciphered. Each case: the record enciphered into the store (none for no record), the
+    // score, and whether it is a new record.
     void onlyAStrictlyHigherScoreIsANewRecord()
     {
-        const struct {
-            const char* stored;  // enciphered into the store; none for no record
-            qint16 score;
-            bool newRecord;
-        } cases[] = {
+        const std::tuple<const char*, qint16, bool> cases[] = {
             {nullptr, 0, false}, {nullptr, 4, true},       {"0", 6, true},
             {"36", 36, false},   {"36", 42, true},         {"36", 30, false},
             {"lots", 1, true},   {"40000", 1, true},       {"32767", 32767, false},
@@ -88,16 +85,11 @@ private slots:
     }
 
     // Before the first Play! the menu is the program; after it, the program lasts as long as
-    // any of its windows. Only a difficulty's exact name is remembered.
+    // any of its windows. Only a difficulty's exact name is remembered. Each menu: the difficulty
+    // stored (none on the first run), the option it checks, and what Play! then takes.
     void menuOpensWithTheRememberedDifficultyAndPlaysIt()
     {
-        const struct {
-            const char* lastDiff;  // none stored on the first run
-            int option;
-            const char* name;
-            int interval;
-            int points;
-        } menus[] = {
+        const std::tuple<const char*, int, const char*, int, int> menus[] = {
             {nullptr, 2, "Medium", 100, 6},
             {"hard", 2, "Medium", 100, 6},
             {"Easy", 1, "Easy", 135, 4},
@@ -116,8 +108,7 @@ private slots:
                      QStringList("Config/LastDiff=" + QLatin1String(name)));
             program.play.GameOver = 1;  // as a finished game leaves it
             program.click(program.menu, "Command4");
-            QVERIFY(!program.menu.isLoaded());
-            QVERIFY(program.play.isLoaded());
+            QVERIFY(!program.menu.isLoaded() && program.play.isLoaded());
             QCOMPARE(program.play.TickInterval, QString::number(interval));
             QCOMPARE(program.menu.PointsPerFood, points);
             QCOMPARE(program.menu.DifficultyName, name);
@@ -136,13 +127,11 @@ private slots:
 
     void quitOrTheCloseBoxBeforeTheFirstGameEndsTheProgram()
     {
-        for (const char* leave : {"Command5", "close box"}) {
+        for (const bool closeBox : {false, true}) {
             FakeProgram program;
             program.menu.Show();
-            if (leave == QLatin1String("close box"))
-                program.menu.window()->close();
-            else
-                program.click(program.menu, leave);
+            closeBox ? void(program.menu.window()->close())
+                     : program.click(program.menu, "Command5");
             QCOMPARE(program.fake.end.calls, 1);
         }
     }
@@ -172,12 +161,14 @@ private slots:
         }
     }
 
-    // The name typed is stored with what is not ASCII as '?'.
+    // The name typed is stored with what is not ASCII as '?'. On a screen of 15 twips a pixel
+    // across and 12 down, sizes go by their own direction, fonts (20 twips to the point) by the
+    // height, and a label that sizes itself fits its text.
     void gameOverOffersANameOnlyForANewRecord()
     {
         FakeProgram program;
+        program.fake.facts.twipsDown = 12;
         program.menu.DifficultyName = "Medium";
-        program.menu.SoundsSetting = "1";
         program.fake.settings.values["HighScore/Score"] = Encipher("36");
         const auto title = [&] { return program.gameOver.window()->windowTitle(); };
 
@@ -187,35 +178,19 @@ private slots:
         QVERIFY(program.gameOver.control("Command3")->isHidden());
         program.click(program.gameOver, "Command2");
 
-        program.play.FinalScore = 42;
-        program.gameOver.Show();
-        QCOMPARE(title(), QStringLiteral("Kriel - New High Score!!"));
-        QVERIFY(!program.gameOver.control("Command3")->isHidden());
-        QCOMPARE(program.fake.sound.played,
-                 QStringList(program.fake.facts.folder + "/hiscore.WAV"));
-        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝ")};
-        program.click(program.gameOver, "Command3");
-        QCOMPARE(
-            program.fake.settings.writes,
-            QStringList({"HighScore/Name=" + Encipher("Zo? ?"), "HighScore/Score=" + Encipher("42"),
-                         "HighScore/Level=" + Encipher("Medium")}));
-
-        // Sounds off: the new record shows but plays nothing.
+        // With sounds off a new record shows but plays nothing.
         program.menu.SoundsSetting = "0";
         program.play.FinalScore = 50;
         program.gameOver.Show();
         QCOMPARE(title(), QStringLiteral("Kriel - New High Score!!"));
-        QCOMPARE(program.fake.sound.played.size(), 1);
-    }
+        QVERIFY(!program.gameOver.control("Command3")->isHidden());
+        program.click(program.gameOver, "Command2");
 
-    // 15 twips a pixel across, 12 down: sizes go by their own direction, fonts (20 twips to the
-    // point) by the height, and a label that sizes itself fits its text.
-    void layoutsFollowTheScreenAndLabelsFitTheirText()
-    {
-        FakeProgram program;
-        program.fake.facts.twipsDown = 12;
+        program.menu.SoundsSetting = "1";
         program.play.FinalScore = 32767;
         program.gameOver.Show();
+        QCOMPARE(program.fake.sound.played,
+                 QStringList(program.fake.facts.folder + "/hiscore.WAV"));
         QCOMPARE(program.gameOver.window()->size(), QSize(3930 / 15, qRound(2295 / 12.0)));
         auto* score = qobject_cast<QLabel*>(program.gameOver.control("lblScore"));
         QCOMPARE(score->text(), QStringLiteral("32767"));
@@ -226,16 +201,19 @@ private slots:
         QVERIFY(score->width() > 375 / 15);
         const QWidget* level = program.gameOver.control("lblDiff");
         QCOMPARE(level->geometry(), QRect(1560 / 15, 840 / 12, 1695 / 15, qRound(255 / 12.0)));
+
+        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝ")};
+        program.click(program.gameOver, "Command3");
+        QCOMPARE(program.fake.settings.writes,
+                 QStringList({"HighScore/Name=" + Encipher("Zo? ?"),
+                              "HighScore/Score=" + Encipher("32767"),
+                              "HighScore/Level=" + Encipher("Medium")}));
     }
 
     // Without a whole score and a known difficulty the food eaten keeps the design's text.
     void viewerShowsTheRecordAndTheFoodItStandsFor()
     {
-        const struct {
-            QString score;
-            QString level;
-            QString food;
-        } records[] = {
+        const std::tuple<QString, QString, QString> records[] = {
             {"126", "Medium", "21 pcs"}, {"120", "Hard", "15 pcs"},  {"6", "Easy", "1.5 pcs"},
             {"120", "Expert", "Label1"}, {"lots", "Hard", "Label1"},
         };

@@ -280,61 +280,50 @@ private slots:
         }
     }
 
-    // A desktop without an opener must not leave the player clicking at nothing; an empty name
-    // means the desktop opens it, and nothing is said.
-    void whatCannotBeOpenedIsNamed_data()
-    {
-        QTest::addColumn<QUrl>("target");
-        QTest::addColumn<QString>("named");
-        QTest::newRow("document") << QUrl::fromLocalFile("/usr/lib/kriel/readme.htm")
-                                  << "/usr/lib/kriel/readme.htm";
-        QTest::newRow("web site") << QUrl("https://example.org/kriel/skins")
-                                  << "https://example.org/kriel/skins";
-        QTest::newRow("opened") << QUrl::fromLocalFile("/usr/lib/kriel/skinning.htm") << "";
-    }
-
+    // A desktop without an opener must not leave the player clicking at nothing; where the
+    // desktop opens it (no name), nothing is said.
     void whatCannotBeOpenedIsNamed()
     {
-        QFETCH(QUrl, target);
-        QFETCH(QString, named);
-        ScriptedDialogs dialogs;
-        QList<QUrl> tried;
-        QtShell shell(dialogs, [&](const QUrl& url) {
-            tried.append(url);
-            return named.isEmpty();
-        });
-        QCOMPARE(shell.open(target), named.isEmpty());
-        QCOMPARE(tried, QList<QUrl>{target});
-        QCOMPARE(dialogs.shown.size(), named.isEmpty() ? 0 : 1);
-        if (named.isEmpty())
-            return;
-        QCOMPARE(dialogs.shown[0].kind, "message");
-        QCOMPARE(dialogs.shown[0].title, "Kriel - Cannot Open");
-        QVERIFY2(dialogs.shown[0].prompt.contains(" " + named + ":"),
-                 qPrintable(dialogs.shown[0].prompt));
+        const std::pair<QUrl, QString> targets[] = {
+            {QUrl::fromLocalFile("/usr/lib/kriel/readme.htm"), "/usr/lib/kriel/readme.htm"},
+            {QUrl("https://example.org/kriel/skins"), "https://example.org/kriel/skins"},
+            {QUrl::fromLocalFile("/usr/lib/kriel/skinning.htm"), ""},
+        };
+        for (const auto& [target, named] : targets) {
+            ScriptedDialogs dialogs;
+            QList<QUrl> tried;
+            QtShell shell(dialogs, [&](const QUrl& url) {
+                tried.append(url);
+                return named.isEmpty();
+            });
+            QCOMPARE(shell.open(target), named.isEmpty());
+            QCOMPARE(tried, QList<QUrl>{target});
+            QCOMPARE(dialogs.shown.size(), named.isEmpty() ? 0 : 1);
+            if (named.isEmpty())
+                continue;
+            QCOMPARE(dialogs.shown[0].kind, "message");
+            QCOMPARE(dialogs.shown[0].title, "Kriel - Cannot Open");
+            QVERIFY2(dialogs.shown[0].prompt.contains(" " + named + ":"),
+                     qPrintable(dialogs.shown[0].prompt));
+        }
     }
 
-    // An empty size: the picture is refused.
-    void pictureLoadsOnlyWithinTheSizeLimit_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("top-down BMP")
-            << topDownBitmap(MaxPictureSide, 2) << QSize(MaxPictureSide, 2);
-        QTest::newRow("GIF screen") << gifScreen(MaxPictureSide, 1) << QSize(MaxPictureSide, 1);
-        QTest::newRow("top-down BMP too wide") << topDownBitmap(MaxPictureSide + 1, 1) << QSize();
-        QTest::newRow("top-down BMP too tall") << topDownBitmap(1, MaxPictureSide + 1) << QSize();
-        QTest::newRow("top-down BMP of too many pixels") << topDownBitmap(4000, 8001) << QSize();
-        QTest::newRow("GIF screen too wide") << gifScreen(MaxPictureSide + 1, 1) << QSize();
-        QTest::newRow("GIF screen too tall") << gifScreen(1, MaxPictureSide + 1) << QSize();
-    }
-
+    // Each file with the size of the picture it gives, or an empty size where it is refused.
     void pictureLoadsOnlyWithinTheSizeLimit()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QSize, size);
-        const std::optional<QImage> picture = pictureFromBytes(file);
-        QCOMPARE(picture ? picture->size() : QSize(), size);
+        const std::pair<QByteArray, QSize> files[] = {
+            {topDownBitmap(MaxPictureSide, 2), QSize(MaxPictureSide, 2)},
+            {gifScreen(MaxPictureSide, 1), QSize(MaxPictureSide, 1)},
+            {topDownBitmap(MaxPictureSide + 1, 1), QSize()},
+            {topDownBitmap(1, MaxPictureSide + 1), QSize()},
+            {topDownBitmap(4000, 8001), QSize()},  // too many pixels
+            {gifScreen(MaxPictureSide + 1, 1), QSize()},
+            {gifScreen(1, MaxPictureSide + 1), QSize()},
+        };
+        for (const auto& [file, size] : files) {
+            const std::optional<QImage> picture = pictureFromBytes(file);
+            QCOMPARE(picture ? picture->size() : QSize(), size);
+        }
     }
 
 private:
