@@ -11,13 +11,27 @@
 #include <functional>
 #include <random>
 
+template <typename T> T takeFront(std::deque<T>& queue)
+{
+    T front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
 // An in-memory settings store that remembers the order of its writes.
 struct FakeSettings final : SettingsStore {
     QString read(const QString& section, const QString& key, const QString& fallback) const override
     {
         return values.value(section + '/' + key, fallback);
     }
-    bool writeAll(const QList<SettingValue>& values) override;
+    bool writeAll(const QList<SettingValue>& entries) override
+    {
+        for (const SettingValue& v : entries) {
+            values.insert(v.section + '/' + v.key, v.value);
+            writes.append(v.section + '/' + v.key + '=' + v.value);
+        }
+        return !failing;
+    }
     QString location() const override { return QStringLiteral("/fake/Vamblet/Vamblet.ini"); }
     QString value(const QString& section, const QString& key) const
     {
@@ -47,14 +61,23 @@ struct ScriptedDialogs final : Dialogs {
     {
         open({QStringLiteral("message"), prompt, title});
     }
-    QString input(QWidget* owner, const QString& prompt, const QString& title) override;
+    QString input(QWidget*, const QString& prompt, const QString& title) override
+    {
+        open({QStringLiteral("input"), prompt, title});
+        return answers.empty() ? QString() : takeFront(answers);
+    }
 
     QList<Box> shown;
     std::deque<QString> answers;  // for input boxes; "" (Cancel) once they run out
     std::function<void()> whileOpen;
 
 private:
-    void open(const Box& box);
+    void open(const Box& box)
+    {
+        shown.append(box);
+        if (whileOpen)
+            whileOpen();
+    }
 };
 
 // Plays out scripted values first, then a fixed-seed sequence; reseeding changes nothing, so a
@@ -64,7 +87,10 @@ struct SeededRandom final : RandomSource {
         : generator(seed)
     {}
     void reseed() override {}
-    float next() override;
+    float next() override
+    {
+        return scripted.empty() ? float(generator() >> 8) * 0x1p-24f : takeFront(scripted);
+    }
 
     // The value that picks column (or row) `index` of the 19-cell grid.
     static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
@@ -105,15 +131,54 @@ struct RecordingShell final : Shell {
 
 // Timers that tick only when a test says so. The game runs one timer at a time: the latest made.
 class ManualTimers final : public TimerFactory {
+    struct Timer final : TickTimer {
+        Timer(ManualTimers& owner, std::function<void()> onTick)
+            : owner(owner)
+            , onTick(std::move(onTick))
+        {
+            owner.m_current = this;
+        }
+        ~Timer() override
+        {
+            if (owner.m_current == this)
+                owner.m_current = nullptr;
+        }
+
+        void start(int milliseconds) override
+        {
+            every = milliseconds;
+            running = true;
+        }
+        void setInterval(int milliseconds) override { every = milliseconds; }
+        int interval() const override { return every; }
+        void stop() override { running = false; }
+
+        ManualTimers& owner;
+        std::function<void()> onTick;
+        int every = 0;
+        bool running = false;
+    };
+
 public:
-    std::unique_ptr<TickTimer> create(std::function<void()> onTick) override;
-    // One tick of the running timer; false when none runs.
-    bool tick();
-    bool anyRunning() const;
-    int interval() const;  // of the running timer, 0 when none
+    std::unique_ptr<TickTimer> create(std::function<void()> onTick) override
+    {
+        return std::make_unique<Timer>(*this, std::move(onTick));
+    }
+
+    // One tick of the running timer; false when none runs. The tick may end the game and destroy
+    // the timer that runs it.
+    bool tick()
+    {
+        if (!anyRunning())
+            return false;
+        const std::function<void()> onTick = m_current->onTick;
+        onTick();
+        return true;
+    }
+    bool anyRunning() const { return m_current && m_current->running; }
+    int interval() const { return anyRunning() ? m_current->every : 0; }  // 0 when none runs
 
 private:
-    struct Timer;
     Timer* m_current = nullptr;
 };
 
