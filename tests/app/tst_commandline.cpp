@@ -28,7 +28,7 @@ class CommandLineTest : public QObject {
     }
 
 private slots:
-    void noDisplayIsOneLineAndStatusOne()
+    void withoutADisplayOnlyVersionAndHelpAnswer()
     {
         const QStringList unset{"1", "",
                                 "kriel: no display to open the game on (DISPLAY and "
@@ -40,10 +40,8 @@ private slots:
             QStringList({"1", "",
                          "kriel: no display to open the game on (nothing answers at "
                          "DISPLAY=:9731 or WAYLAND_DISPLAY=/nonexistent/wl)\n"}));
-    }
 
-    void versionAndHelpNeedNoDisplay()
-    {
+        // The version and the help need none.
         QCOMPARE(run(KRIEL_PROGRAM, {"--version"}),
                  QStringList({"0", KRIEL_PROJECT_VERSION "\n", ""}));
 
