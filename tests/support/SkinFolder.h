@@ -29,12 +29,15 @@ public:
 
     static QImage defaultBitmap();
 
-private:
     struct Entry {
         QString section;
         QString key;
         QString value;
     };
+    // What config.ini holds, in the order it is written: the loader's order of reading.
+    const QList<Entry>& entries() const { return m_entries; }
+
+private:
     void writeEntries();
 
     QTemporaryDir m_dir;
