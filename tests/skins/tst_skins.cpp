@@ -189,12 +189,14 @@ class SkinsTest : public QObject {
 
 private slots:
     // Read again onto a scene in play (the S key), a skin restyles only the head. Sections and keys
-    // are found whatever their case.
+    // are found whatever their case. On a screen of 15 twips a pixel across and 12 down, each
+    // figure goes by its own direction; the play area is 19 cell widths each way.
     void goodSkinSetsEveryValue()
     {
         SkinFolder skin;
         SkinLoader loader;
-        const FixedFacts facts;
+        FixedFacts facts;
+        facts.twipsDown = 12;
         PlayWindowScene s = playWindowLayout();
         QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
         s.shpkriel.push_back(s.head());
@@ -204,14 +206,14 @@ private slots:
             skin.setValue(section, key, text);
         skin.writeConfig(contentsOf(skin.skinPath() + "/config.ini").toLower());
         QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
-        QCOMPARE(QSizeF(s.width, s.height), QSizeF(600, 450));
+        QCOMPARE(QSizeF(s.width, s.height), QSizeF(40 * 15, 30 * 12));
         QCOMPARE(s.picture.size(), QSize(40, 30));
         QCOMPARE(loader.skinRegion().hndRegion().boundingRect(), QRect(0, 0, 39, 30));
         QCOMPARE(s.shpfood.picture.size(), QSize(1, 1));
-        QCOMPARE(rect(s.shprect.bounds), QRectF(7.5, 75, 3562.5, 3562.5));
-        QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(750, 30));
-        QCOMPARE(rect(s.head().bounds).size(), QSizeF(187.5, 187.5));
-        QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(187.5, 187.5));
+        QCOMPARE(rect(s.shprect.bounds), QRectF(7.5, 5 * 12, 3562.5, 3562.5));
+        QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
+        QCOMPARE(rect(s.head().bounds).size(), QSizeF(12.5 * 15, 12.5 * 12));
+        QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(12.5 * 15, 12.5 * 12));
         QCOMPARE(s.head().fillColor.value, 255 + 256 * 2 + 65536 * 4u);
         QCOMPARE(s.shpZip.backColor.value, 255 + 256 * 255u);
         QCOMPARE(s.shpZip.borderColor.value, 255 + 256 * 255u);
@@ -292,22 +294,6 @@ private slots:
         for (const char* text : {"32768", "-1", "-32768"})
             QVERIFY2(!loaded("Colors", "KrielR", text), text);
         QVERIFY(!loaded("Styles", "KrielShape", "65536"));  // 0 once cut to 16 bits
-    }
-
-    // A screen with 15 twips a pixel across and 12 down: each figure goes by its own direction.
-    void acrossAndDownAreScaledApart()
-    {
-        SkinFolder skin;
-        skin.setValue("Ratio", "SizeRatio", "10");
-        FixedFacts facts;
-        facts.twipsDown = 12;
-        PlayWindowScene s = playWindowLayout();
-        QVERIFY(!SkinLoader().load(skin.skinPath(), s, nullptr, facts));
-        QCOMPARE(QSizeF(s.width, s.height), QSizeF(60 * 15, 50 * 12));
-        QCOMPARE(QPointF(s.shprect.bounds.left, s.shprect.bounds.top), QPointF(4 * 15, 5 * 12));
-        QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
-        QCOMPARE(rect(s.head().bounds).size(), QSizeF(10 * 15, 10 * 12));
-        QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(10 * 15, 10 * 12));
     }
 
     // A refused file is named, with the key of the first value refused in it or why the file
