@@ -23,36 +23,21 @@
 
 namespace {
 
-struct Value {
-    const char* section;
-    const char* key;
-    const char* text = "";
-};
-
-constexpr Value OutOfRange[] = {
-    {"Colors", "KrielR", "-1"},          {"Styles", "KrielShape", "6"},
-    {"Styles", "PlayBorder", "7"},       {"Ratio", "SizeRatio", "0"},
-    {"Ratio", "SizeRatio", "-3"},        {"Ratio", "SizeRatio", "1e999"},
-    {"Ratio", "SizeRatio", "0.01"},  // under one twip
+// Section, key and a value refused.
+constexpr const char* OutOfRange[][3] = {
+    {"Colors", "KrielR", "-1"},          {"Colors", "KrielR", "32768"},
+    {"Colors", "KrielR", "-32768"},      {"Colors", "KrielR", "-32769"},
+    {"Styles", "KrielShape", "65536"},  // 0 once cut to 16 bits
+    {"Ratio", "SizeRatio", "0"},         {"Ratio", "SizeRatio", "-3"},
+    {"Ratio", "SizeRatio", "1e999"},     {"Ratio", "SizeRatio", "0.01"},  // under one twip
     {"Positions", "PlayAreaX", "1e999"}, {"Positions", "PlayAreaX", "nan"},
     {"Positions", "PlayAreaX", "0x10"},  {"Positions", "PlayAreaX", "\u0661\u0662"},
     {"Styles", "KrielShape", "-1"},
 };
 
-// Where the shared test skin has the layout's own values, a value would not show whether it was
-// applied. Kriel's components are above 255, a half down and a half up; cells may be fractional.
-constexpr Value UnlikeTheLayout[] = {
-    {"Colors", "KrielR", "300"},       {"Colors", "KrielG", "2.5"},
-    {"Colors", "KrielB", "3.5"},       {"Colors", "KrielBorderR", "4"},
-    {"Colors", "KrielBorderG", "5"},   {"Colors", "KrielBorderB", "6"},
-    {"Styles", "KrielShape", "4"},     {"Styles", "KrielBorder", "2"},
-    {"Styles", "PlayBorder", "3"},     {"Ratio", "SizeRatio", "12.5"},
-    {"Positions", "PlayAreaX", "0.5"},
-};
-
-std::optional<SkinError> load(const SkinFolder& skin, PlayWindowScene& s, QWidget* window = nullptr)
+std::optional<SkinError> load(const SkinFolder& skin, PlayWindowScene& s)
 {
-    return SkinLoader().load(skin.skinPath(), s, window, FixedFacts());
+    return SkinLoader().load(skin.skinPath(), s, nullptr, FixedFacts());
 }
 
 QRectF rect(const TwipsRect& r)
@@ -83,27 +68,22 @@ QByteArray contentsOf(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Contents that stand for something other than a file in the file's place.
-const QByteArray Missing("\0missing", 8);
-const QByteArray Folder("\0folder", 7);
-const QByteArray LinkToItself("\0link to itself", 15);
-// Read, it would wait for a writer for ever: were it opened, this test would hang until CTest's
-// timeout ends it.
-const QByteArray Fifo("\0fifo", 5);
-
-bool replaceFile(const QString& path, const QByteArray& contents)
+// Puts `contents` in the file's place, or what these name. A FIFO, read, would wait for a writer
+// for ever: were it opened, this test would hang until CTest's timeout ends it.
+bool replaceFile(const QString& path, const QString& what, const QByteArray& contents)
 {
     QFile file(path);
-    if (contents == Missing)
+    if (what == "missing")
         return file.remove();
-    if (contents == Folder)
+    if (what == "a folder")
         return file.remove() && QDir().mkdir(path);
-    if (contents == LinkToItself)
+    if (what == "a link to itself")
         return file.remove() && QFile::link(path, path);
-    if (contents == Fifo)
+    if (what == "a FIFO")
         return file.remove() && mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    const qint64 size = what.endsWith("MB of hole") ? qint64(200) << 20 : contents.size();
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(contents) == contents.size();
+           && file.write(contents) == contents.size() && file.resize(size);
 }
 
 constexpr QRgb Black = qRgb(0, 0, 0);
@@ -120,15 +100,15 @@ QImage picture(const QStringList& rows)
     return image;
 }
 
-// `rows` runs a row, each one pixel wide with one transparent pixel after it, shifted by a pixel
-// from one row to the next so that no two rows are alike, and `extra` more runs in a last row.
+// `rows` rows, each drawn twice, of `runs` one-pixel runs a pixel apart and shifted by a pixel from
+// row to row, then `extra` runs in a last row: `rows` × `runs` rectangles, with rows alike merged.
 QImage checkerboard(int rows, int runs, int extra = 0)
 {
-    QImage image(2 * runs + 2, rows + (extra ? 1 : 0), QImage::Format_RGB32);
+    QImage image(2 * runs + 2, 2 * rows + (extra ? 1 : 0), QImage::Format_RGB32);
     image.fill(Clear);
     for (int y = 0; y < image.height(); ++y)
-        for (int i = 0; i < (y < rows ? runs : extra); ++i)
-            image.setPixel(2 * i + (y < rows ? y % 2 : 1), y, Black);
+        for (int i = 0; i < (y < 2 * rows ? runs : extra); ++i)
+            image.setPixel(2 * i + (y < 2 * rows ? y / 2 % 2 : 1), y, Black);
     return image;
 }
 
@@ -184,15 +164,23 @@ struct Skins {
 
 }  // namespace
 
-class SkinsTest : public QObject {
+class TestSkins : public QObject {
     Q_OBJECT
 
 private slots:
     // Read again onto a scene in play (the S key), a skin restyles only the head. Sections and keys
-    // are found whatever their case. On a screen of 15 twips a pixel across and 12 down, each
-    // figure goes by its own direction; the play area is 19 cell widths each way.
-    void goodSkinSetsEveryValue()
+    // are found whatever their case. The screen has 15 twips a pixel across and 12 down, and each
+    // figure goes by its own direction. The window is shaped to every pixel not of the bottom-left
+    // one's colour bar the rightmost column, so a bitmap of one pixel shows nothing. OffsetHeader
+    // goes by the flag alone: a frame measured before the window lost its border moves nothing.
+    void goodSkinSetsEveryValueAndShapesTheWindow()
     {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
+        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
+        window.setAutoFillBackground(true);
         SkinFolder skin;
         SkinLoader loader;
         FixedFacts facts;
@@ -202,30 +190,43 @@ private slots:
         s.shpkriel.push_back(s.head());
         const Shape body = s.shpkriel.back();
         skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 20, 40, 30));
-        for (const auto& [section, key, text] : UnlikeTheLayout)
-            skin.setValue(section, key, text);
-        skin.writeConfig(contentsOf(skin.skinPath() + "/config.ini").toLower());
-        QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
+        // Values unlike the layout's own, so that each shows it was applied: Kriel's components
+        // up to the largest 16-bit number, a half down and a half up, and cells and places of a
+        // fraction of a pixel.
+        skin.writeConfig("[positions]\nplayareax=0.5\nplayareay=5\nscoretextx=50\nscoretexty=2\n"
+                         "[colors]\nkrielr=32767\nkrielg=2.5\nkrielb=3.5\nnotifierr=255\n"
+                         "notifierg=255\nnotifierb=0\nkrielborderr=4\nkrielborderg=5\n"
+                         "krielborderb=6\nplayborderr=10\nplayborderg=20\nplayborderb=30\n"
+                         "scorer=200\nscoreg=100\nscoreb=50\n[styles]\nkrielshape=4\n"
+                         "krielborder=2\nplayborder=3\nfontsize=12\nfont=arial\n"
+                         "[ratio]\nsizeratio=12.5\n");
+        QVERIFY(!loader.load(skin.skinPath(), s, &window, facts));
         QCOMPARE(QSizeF(s.width, s.height), QSizeF(40 * 15, 30 * 12));
         QCOMPARE(s.picture.size(), QSize(40, 30));
-        QCOMPARE(loader.skinRegion().hndRegion().boundingRect(), QRect(0, 0, 39, 30));
         QCOMPARE(s.shpfood.picture.size(), QSize(1, 1));
-        QCOMPARE(rect(s.shprect.bounds), QRectF(7.5, 5 * 12, 3562.5, 3562.5));
+        QCOMPARE(rect(s.shprect.bounds), QRectF(0.5 * 15, 5 * 12, 3562.5, 3562.5));
         QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
         QCOMPARE(rect(s.head().bounds).size(), QSizeF(12.5 * 15, 12.5 * 12));
         QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(12.5 * 15, 12.5 * 12));
-        QCOMPARE(s.head().fillColor.value, 255 + 256 * 2 + 65536 * 4u);
-        QCOMPARE(s.shpZip.backColor.value, 255 + 256 * 255u);
-        QCOMPARE(s.shpZip.borderColor.value, 255 + 256 * 255u);
-        QCOMPARE(s.head().borderColor.value, 4 + 256 * 5 + 65536 * 6u);
-        QCOMPARE(s.shprect.borderColor.value, 10 + 256 * 20 + 65536 * 30u);
-        QCOMPARE(s.lblfoodcount.foreColor.value, 200 + 256 * 100 + 65536 * 50u);
+        QCOMPARE(s.head().fillColor, Color::fromRgb(255, 2, 4));
+        QCOMPARE(s.shpZip.backColor, Color::fromRgb(255, 255, 0));
+        QCOMPARE(s.shpZip.borderColor, Color::fromRgb(255, 255, 0));
+        QCOMPARE(s.head().borderColor, Color::fromRgb(4, 5, 6));
+        QCOMPARE(s.shprect.borderColor, Color::fromRgb(10, 20, 30));
+        QCOMPARE(s.lblfoodcount.foreColor, Color::fromRgb(200, 100, 50));
         QCOMPARE(s.head().shape, ShapeCode::RoundedRectangle);
         QCOMPARE(s.head().borderStyle, BorderStyle::Dash);
         QCOMPARE(s.shprect.borderStyle, BorderStyle::Dot);
         QCOMPARE(s.lblfoodcount.font.pointSize, 12.0f);
         QCOMPARE(s.lblfoodcount.font.face, QStringLiteral("arial"));
         QVERIFY(s.shpkriel.at(1) == body);
+        QVERIFY(window.mask().xored(QRegion(0, 0, 39, 30) - QRegion(0, 29, 1, 1)).isEmpty());
+        skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 0, 1, 1));
+        QVERIFY(!loader.load(skin.skinPath(), s, &window, facts));
+        QImage seen(1, 1, QImage::Format_RGB32);
+        seen.fill(Qt::black);
+        window.render(&seen);
+        QCOMPARE(seen.pixel(0, 0), qRgb(0, 0, 0));
     }
 
     void refusedValueStopsTheLoadAtItsKey_data()
@@ -233,10 +234,9 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");  // null: the key is left out
-        // Every key but the font's face and the skin's description stops a load when missing.
-        const SkinFolder skin;
-        for (const auto& [section, key, text] : skin.entries())
-            if (key != "Font" && section != "Info")
+        // Every value but the font and the skin's name is needed.
+        for (const auto& [section, key, text] : m_skin.entries())
+            if (key != "Font" && key != "Name")
                 QTest::addRow("%s missing", qPrintable(key)) << section << key << QString();
         for (const auto& [section, key, text] : OutOfRange)
             QTest::addRow("%s %s", key, text) << section << key << text;
@@ -248,10 +248,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, value);
         SkinFolder skin;
-        if (value.isNull())
-            skin.removeValue(section, key);
-        else
-            skin.setValue(section, key, value);
+        value.isNull() ? skin.removeValue(section, key) : skin.setValue(section, key, value);
         PlayWindowScene s = playWindowLayout();
         const std::optional<SkinError> error = load(skin, s);
         QVERIFY(error);
@@ -261,39 +258,27 @@ private slots:
         // What was read before the refused key is applied, nothing after it.
         QCOMPARE(s.shprect.bounds.left, key == "PlayAreaX" ? 960.0f : 60.0f);
         const bool coloursRead = section == "Styles" || section == "Ratio";
-        QCOMPARE(s.lblfoodcount.foreColor.value, coloursRead ? 200u + 256 * 100 + 65536 * 50 : 0u);
+        QCOMPARE(s.lblfoodcount.foreColor, coloursRead ? Color::fromRgb(200, 100, 50) : Color());
         QCOMPARE(rect(s.head().bounds), rect(playWindowLayout().head().bounds));
     }
 
-    // Every code the format allows, read from the file; one past the last, and 16-bit ends.
-    void codesAndComponentsAreTakenUpToTheirLimits()
+    // Every code the format allows, read from the file, and one past the last.
+    void codesAreTakenUpToTheLastAllowed()
     {
-        const auto loaded = [](const char* section, const char* key, const QString& text) {
+        const auto loaded = [](const char* key, int code) {
             SkinFolder skin;
-            skin.setValue(section, key, text);
+            skin.setValue("Styles", key, QString::number(code));
             PlayWindowScene s = playWindowLayout();
-            const std::optional<SkinError> error = load(skin, s);
-            return error ? std::optional<PlayWindowScene>() : std::optional(s);
+            return load(skin, s) ? std::optional<PlayWindowScene>() : std::optional(s);
         };
         for (int code = 0; code <= 7; ++code) {
-            const QString text = QString::number(code);
-            const auto shape = loaded("Styles", "KrielShape", text);
-            QCOMPARE(shape.has_value(), code <= 5);
-            if (shape)
-                QCOMPARE(int(shape->head().shape), code);
-            const auto kriel = loaded("Styles", "KrielBorder", text);
-            const auto play = loaded("Styles", "PlayBorder", text);
-            QCOMPARE(kriel.has_value(), code <= 6);
-            QCOMPARE(play.has_value(), code <= 6);
-            if (kriel && play) {
-                QCOMPARE(int(kriel->head().borderStyle), code);
-                QCOMPARE(int(play->shprect.borderStyle), code);
-            }
+            const auto shape = loaded("KrielShape", code);
+            const auto kriel = loaded("KrielBorder", code);
+            const auto play = loaded("PlayBorder", code);
+            QCOMPARE(shape ? int(shape->head().shape) : -1, code <= 5 ? code : -1);
+            QCOMPARE(kriel ? int(kriel->head().borderStyle) : -1, code <= 6 ? code : -1);
+            QCOMPARE(play ? int(play->shprect.borderStyle) : -1, code <= 6 ? code : -1);
         }
-        QCOMPARE(loaded("Colors", "KrielR", "32767")->head().fillColor.red(), 255);
-        for (const char* text : {"32768", "-1", "-32768"})
-            QVERIFY2(!loaded("Colors", "KrielR", text), text);
-        QVERIFY(!loaded("Styles", "KrielShape", "65536"));  // 0 once cut to 16 bits
     }
 
     // A refused file is named, with the key of the first value refused in it or why the file
@@ -301,14 +286,13 @@ private slots:
     void skinFileLoadsOrIsRefusedNamingIt_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("what");
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<qint64>("holeTo");    // the size the file is then grown to
         QTest::addColumn<QString>("refusal");  // the key, or how the reason starts; "" loads
-        QVERIFY(m_bitmap.startsWith("BM") && m_food.startsWith("GIF"));
         const auto row = [](const QString& file, const QString& what, const QByteArray& contents,
-                            const QString& refusal, qint64 holeTo = 0) {
+                            const QString& refusal) {
             QTest::addRow("%s %s", qPrintable(file), qPrintable(what))
-                << file << contents << holeTo << refusal;
+                << file << what << contents << refusal;
         };
         const QString unreadable = "unreadable, not a picture";
         const QString notRegular = "not a regular file";
@@ -330,90 +314,73 @@ private slots:
         row("skin.bmp", "8000 x 4000", monoBitmap(8000, 4000), "");
         row("skin.bmp", "8000 x 4001", monoBitmap(8000, 4001), unreadable);
         for (const QString file : {"skin.bmp", "food.gif", "config.ini"}) {
-            row(file, "missing", Missing, "missing");
-            row(file, "empty", QByteArray(), file == "config.ini" ? "PlayAreaX" : unreadable);
-            row(file, "a folder", Folder, notRegular);
-            row(file, "a link to itself", LinkToItself, notRegular);
-            row(file, "a FIFO", Fifo, notRegular);
+            row(file, "missing", {}, "missing");
+            row(file, "empty", {}, file == "config.ini" ? "PlayAreaX" : unreadable);
+            for (const char* what : {"a folder", "a link to itself", "a FIFO"})
+                row(file, what, {}, notRegular);
         }
         row("config.ini", "garbage", garbage(3), "PlayAreaX");
         const QByteArray longLine = QByteArray(10 << 20, 'x') + '\n';
         row("config.ini", "10 MB line, then the keys", longLine + m_config, "PlayAreaX");
         row("config.ini", "the keys, then a 10 MB line", m_config + longLine, "");
-        row("config.ini", "the keys, then 200 MB of hole", m_config, "", qint64(200) << 20);
+        row("config.ini", "the keys, then 200 MB of hole", m_config, "");
     }
 
     void skinFileLoadsOrIsRefusedNamingIt()
     {
         QFETCH(QString, file);
+        QFETCH(QString, what);
         QFETCH(QByteArray, contents);
-        QFETCH(qint64, holeTo);
         QFETCH(QString, refusal);
         SkinFolder skin;
         const QString path = skin.skinPath() + '/' + file;
-        QVERIFY(replaceFile(path, contents));
-        if (holeTo)
-            QVERIFY(QFile::resize(path, holeTo));
+        QVERIFY(replaceFile(path, what, contents));
         PlayWindowScene scene = playWindowLayout();
         // Only the first MiB of config.ini is read: keys behind a 10 MB line are missing.
-        const auto error = SkinLoader().load(skin.skinPath(), scene, nullptr, FixedFacts());
+        const std::optional<SkinError> error = load(skin, scene);
         QCOMPARE(error ? error->file : QString(), refusal.isEmpty() ? QString() : path);
-        if (error && !error->key.isEmpty())
-            QCOMPARE(error->key, refusal);
-        else if (error)
-            QVERIFY2(error->reason.startsWith(refusal), qPrintable(error->reason));
+        if (error)
+            QVERIFY2((error->key.isEmpty() ? error->reason : error->key).startsWith(refusal),
+                     qPrintable(error->reason));
     }
 
-    // The bottom-left pixel's colour is cut away, and the rightmost column always, so a bitmap of
-    // one pixel shows nothing. OffsetHeader goes by the flag alone, so a frame measured before the
-    // window lost its border does not move the outline.
-    void windowTakesTheOutlineUnmoved()
-    {
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
-        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
-        window.setAutoFillBackground(true);
-        SkinFolder skin;
-        PlayWindowScene s = playWindowLayout();
-        QVERIFY(!load(skin, s, &window));
-        QVERIFY(window.mask().xored(QRegion(0, 0, 59, 50) - QRegion(0, 49, 1, 1)).isEmpty());
-        skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 0, 1, 1));
-        QVERIFY(!load(skin, s, &window));
-        QImage seen(1, 1, QImage::Format_RGB32);
-        seen.fill(Qt::black);
-        window.render(&seen);
-        QCOMPARE(seen.pixel(0, 0), qRgb(0, 0, 0));
-    }
-
-    // Every shipped skin passes; a refused one is named by its file, and its key where it has one.
-    void checkTakesEveryShippedSkinAndNamesTheFirstRefusal()
+    // Every shipped skin passes. One is described and drawn as its author sees it, the window a few
+    // moves into a game cut to its outline; a refused one is named by its file and key.
+    void checkDescribesAndDrawsASkinOrNamesTheFirstRefusal()
     {
         const QDir skins(KRIEL_DATA_DIR "/Skins");
         const QStringList names = skins.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         QVERIFY(names.size() >= 2);
-        for (const QString& name : names) {
-            const SkinCheck check = checkSkin(skins.filePath(name), FixedFacts());
-            QVERIFY2(check.ok && check.report.startsWith("ok: "), qPrintable(check.report));
-            if (name == "Default")
-                QVERIFY2(check.report.contains("480 × 388 pixels, cells of 16 pixels"),
-                         qPrintable(check.report));
-        }
+        for (const QString& name : names)
+            QVERIFY2(checkSkin(skins.filePath(name), FixedFacts()).ok, qPrintable(name));
         SkinFolder skin;
-        const auto refusal = [&] {
-            const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
-            return check.ok ? QString() : check.report;
-        };
+        skin.setValue("Styles", "KrielBorder", "0");
+        const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
+        QVERIFY(check.ok);
+        QCOMPARE(check.report, "ok: 60 × 50 pixels, cells of 2 pixels, a 19 × 19 grid of 38 × 38 "
+                               "pixels at 4, 5; an outline of 2 rectangles; named \"Test skin\"");
+        const PlayWindowScene scene = previewScene(check.scene);
+        const QImage window = renderPlayWindow(scene, check.outline, PixelScale{15, 15});
+        QCOMPARE(window.size(), QSize(60, 50));
+        QCOMPARE(qAlpha(window.pixel(0, 49)), 0);   // the bottom-left colour
+        QCOMPARE(qAlpha(window.pixel(59, 10)), 0);  // the rightmost column
+        QCOMPARE(window.pixel(1, 1), qRgb(128, 128, 128));
+        // The head at column 9, row 8 of a grid of 2-pixel cells from (4, 5), in the kriel's
+        // colour, and the notifier round it.
+        QCOMPARE(window.pixel(4 + 18, 5 + 16), qRgb(0, 0, 255));
+        QCOMPARE(window.pixel(4 + 18 - 2, 5 + 16 - 2), qRgb(255, 255, 0));
+        QCOMPARE(scene.lblfoodcount.caption, QStringLiteral("24"));
+
         skin.setValue("Colors", "KrielR", "-1");
-        QCOMPARE(refusal(),
+        QCOMPARE(checkSkin(skin.skinPath(), FixedFacts()).report,
                  "config.ini [Colors] KrielR = \"-1\": not a colour component from 0 up");
         skin.removeFile("food.gif");
-        QCOMPARE(refusal(), QStringLiteral("food.gif: missing"));
+        const SkinCheck refused = checkSkin(skin.skinPath(), FixedFacts());
+        QVERIFY(!refused.ok && refused.report == "food.gif: missing");
     }
 
     // One rectangle past what a window takes is refused, and the same loader builds an outline
-    // again after that; rows alike are merged, so stripes are a rectangle each however tall.
+    // again after that.
     void outlineOfMoreRectanglesThanAWindowTakesIsRefused()
     {
         SkinFolder skin;
@@ -432,35 +399,7 @@ private slots:
         QCOMPARE(error->reason, QString("outline too complex: it takes more than %1 rectangles, "
                                         "even with rows alike merged")
                                     .arg(MaxOutlineRectangles));
-        QImage stripes(202, 200, QImage::Format_RGB32);
-        for (int y = 0; y < stripes.height(); ++y)
-            for (int x = 0; x < stripes.width(); ++x)
-                stripes.setPixel(x, y, x % 2 ? Black : Clear);
-        QVERIFY(!load(stripes));
-        QCOMPARE(loader.skinRegion().hndRegion().rectCount(), 100);
-        const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
-        QVERIFY2(check.report.contains("; an outline of 100 rectangles"), qPrintable(check.report));
-    }
-
-    // The picture an author gets of a skin: the play window a few moves into a game, cut to its
-    // outline.
-    void renderShowsTheWindowInPlayCutToItsOutline()
-    {
-        SkinFolder skin;
-        skin.setValue("Styles", "KrielBorder", "0");
-        const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
-        QVERIFY(check.ok);
-        const PlayWindowScene scene = previewScene(check.scene);
-        const QImage window = renderPlayWindow(scene, check.outline, PixelScale{15, 15});
-        QCOMPARE(window.size(), QSize(60, 50));
-        QCOMPARE(qAlpha(window.pixel(0, 49)), 0);   // the bottom-left colour
-        QCOMPARE(qAlpha(window.pixel(59, 10)), 0);  // the rightmost column
-        QCOMPARE(window.pixel(1, 1), qRgb(128, 128, 128));
-        // The head at column 9, row 8 of a grid of 2-pixel cells from (4, 5), in the kriel's
-        // colour, and the notifier round it.
-        QCOMPARE(window.pixel(4 + 18, 5 + 16), qRgb(0, 0, 255));
-        QCOMPARE(window.pixel(4 + 18 - 2, 5 + 16 - 2), qRgb(255, 255, 0));
-        QCOMPARE(scene.lblfoodcount.caption, QStringLiteral("24"));
+        QVERIFY(!load(checkerboard(rows, runs)));
     }
 
     void outlineIsEveryPixelNotOfTheBottomLeftColourBarTheRightmostColumn_data()
@@ -507,7 +446,6 @@ private slots:
         cDIBSection dib;
         dib.CreateFromPicture(QImage(5, 5, QImage::Format_RGB32));
         dib.CreateFromPicture(image);
-        QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(3, 2));
         const auto* bytes = reinterpret_cast<const char*>(dib.DIBSectionBitsPtr());
         QCOMPARE(QByteArray(bytes, 24), QByteArray::fromHex("0c0b0a 0f0e0d 121110 000000"
                                                             "030201 060504 090807 000000"));
@@ -515,23 +453,24 @@ private slots:
             QVERIFY(dib.Create(width, 1));
             QCOMPARE(dib.BytesPerScanLine(), line);
         }
-        QVERIFY(dib.Create(3, 2));
         dib.ClearUp();
         QVERIFY(!dib.DIBSectionBitsPtr());
-        QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(3, 2));
+        QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(480, 1));
         QVERIFY(dib.Create(2, 2));
         QVERIFY(!dib.Create(100'000, 100'000));  // 30 GB: refused before any allocation
         QVERIFY(!dib.DIBSectionBitsPtr());
         QCOMPARE(QSize(dib.Width(), dib.Height()), QSize(100'000, 100'000));
     }
 
-    void skinIsTheProgramsFirstThenThePlayersAndNeverAPath()
+    // A skin is looked for in the game's Skins, then the player's, and never through a path; the
+    // list holds each once, in alphabetical order. Without a data home only the game's skins are
+    // looked for, and nothing is ever created.
+    void skinIsTheProgramsFirstThenThePlayersAndListedOnce()
     {
         Skins s;
         const std::pair<const char*, const char*> table[] = {
             {"Default", "program"}, {"aqua", "program"}, {"mine", "player"},
-            {"Shared", "player"},   {"Gone", ""},        {"default", ""},
-        };
+            {"Shared", "player"},   {"Gone", ""},        {"default", ""}};
         for (const auto& [name, folder] : table) {
             const SkinLocation skin = locateSkin(name, s.fake.facts);
             QCOMPARE(skin.found, *folder != 0);
@@ -548,14 +487,6 @@ private slots:
             QVERIFY(!skin.found);
             QCOMPARE(skin.path, s.programSkins() + name);
         }
-    }
-
-    // Without a data home only the game's skins are looked for, and nothing is ever created.
-    void namesAreEverySkinOnceInAlphabeticalOrder()
-    {
-        Skins s;
-        QCOMPARE(skinNames(s.fake.facts),
-                 QStringList({"aqua", "Default", "mine", "NoName", "Shared"}));
         s.fake.facts.playerData.clear();
         QCOMPARE(skinNames(s.fake.facts), QStringList({"aqua", "Default", "NoName"}));
         QTemporaryDir empty;
@@ -569,7 +500,9 @@ private slots:
             QCOMPARE(xdgDataHome(ignored, "/home/ann"), QStringLiteral("/home/ann/.local/share"));
     }
 
-    void listsFoldersShowsTheCurrentSkinAndOpensOnlyWebAddresses()
+    // The selector names the current skin, or none when it has gone until a refresh finds it
+    // again; it opens only web addresses, and stores only a skin with a name.
+    void selectorShowsOpensAndStoresOnlyWhatItShould()
     {
         Skins s;
         s.form.Show();
@@ -594,26 +527,20 @@ private slots:
         QCOMPARE(s.caption("skinname"), QStringLiteral("Skin Name: Mine"));
         s.click("Command1");
         QCOMPARE(s.fake.settings.writes, QStringList("Config/Skin=mine"));
-    }
 
-    void refreshFindsAMissingCurrentSkinAndApplyStoresOnlyNamedOnes()
-    {
-        Skins s;
         s.fake.settings.values["Config/Skin"] = "Gone";
         s.form.Show();
         QCOMPARE(s.form.window()->windowTitle(), QStringLiteral("Kriel - Skin Selector"));
         QCOMPARE(s.caption("skinname"), QStringLiteral("Skin Name:"));
-
         s.addSkin(s.programSkins(), "Gone", "[Info]\nName=Back\n");
         s.click("Command3");
         QCOMPARE(s.items(), QStringList({"aqua", "Default", "Gone", "mine", "NoName", "Shared"}));
         QCOMPARE(s.caption("skinname"), QStringLiteral("Skin Name: Back"));
-
         s.select("NoName");
         s.click("Command1");
         s.form.Show();
         s.click("Command1");
-        QCOMPARE(s.fake.settings.writes, QStringList("Config/Skin=Gone"));
+        QCOMPARE(s.fake.settings.writes, QStringList({"Config/Skin=mine", "Config/Skin=Gone"}));
     }
 
 private:
@@ -623,5 +550,5 @@ private:
     const QByteArray m_config = contentsOf(m_skin.skinPath() + "/config.ini");
 };
 
-QTEST_MAIN(SkinsTest)
+QTEST_MAIN(TestSkins)
 #include "tst_skins.moc"

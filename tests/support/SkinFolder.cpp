@@ -4,14 +4,11 @@
 #include <QFile>
 
 // The smallest GIF there is: one transparent pixel.
-static const unsigned char TinyGif[] = {'G', 'I', 'F',  '8',  '9',  'a',  1,    0, 1,    0,    0x80,
-                                        0,   0,   0xff, 0xff, 0xff, 0,    0,    0, 0x21, 0xf9, 4,
-                                        1,   0,   0,    0,    0,    0x2c, 0,    0, 0,    0,    1,
-                                        0,   1,   0,    0,    2,    2,    0x44, 1, 0,    0x3b};
+static const QByteArray TinyGif = QByteArray::fromHex(
+    "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
 
 SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
-    : m_name(name)
-    , m_skinsFolder(skinsFolder)
+    : m_skinPath(m_dir.path() + '/' + skinsFolder + '/' + name)
     , m_entries{
           {"Positions", "PlayAreaX", "4"},   {"Positions", "PlayAreaY", "5"},
           {"Positions", "ScoreTextX", "50"}, {"Positions", "ScoreTextY", "2"},
@@ -28,17 +25,12 @@ SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
           {"Ratio", "SizeRatio", "2"},       {"Info", "Name", "Test skin"},
       }
 {
-    QDir(m_dir.path()).mkpath(skinsFolder + '/' + name);
+    QDir().mkpath(m_skinPath);
     setBitmap(defaultBitmap());
     QFile gif(skinPath() + QStringLiteral("/food.gif"));
     gif.open(QIODevice::WriteOnly);
-    gif.write(reinterpret_cast<const char*>(TinyGif), sizeof TinyGif);
+    gif.write(TinyGif);
     writeEntries();
-}
-
-QString SkinFolder::skinPath() const
-{
-    return m_dir.path() + '/' + m_skinsFolder + '/' + m_name;
 }
 
 QImage SkinFolder::defaultBitmap()
@@ -51,19 +43,8 @@ QImage SkinFolder::defaultBitmap()
 
 void SkinFolder::setValue(const QString& section, const QString& key, const QString& value)
 {
-    for (Entry& entry : m_entries) {
-        if (entry.section == section && entry.key == key) {
-            entry.value = value;
-            writeEntries();
-            return;
-        }
-    }
-    // Beside the section's other keys: only a section's first occurrence counts.
-    qsizetype at = m_entries.size();
-    for (qsizetype i = 0; i < m_entries.size(); ++i)
-        if (m_entries[i].section == section)
-            at = i + 1;
-    m_entries.insert(at, {section, key, value});
+    m_entries.removeIf([&](const Entry& e) { return e.section == section && e.key == key; });
+    m_entries.append({section, key, value});
     writeEntries();
 }
 
@@ -80,16 +61,19 @@ void SkinFolder::writeConfig(const QByteArray& contents)
     file.write(contents);
 }
 
+// Each section once, with all its keys: a reader takes only a section's first occurrence.
 void SkinFolder::writeEntries()
 {
+    QStringList sections;
+    for (const Entry& entry : m_entries)
+        if (!sections.contains(entry.section))
+            sections.append(entry.section);
     QByteArray text;
-    QString section;
-    for (const Entry& entry : m_entries) {
-        if (entry.section != section) {
-            section = entry.section;
-            text += '[' + section.toUtf8() + "]\n";
-        }
-        text += entry.key.toUtf8() + '=' + entry.value.toUtf8() + '\n';
+    for (const QString& section : sections) {
+        text += '[' + section.toUtf8() + "]\n";
+        for (const Entry& entry : m_entries)
+            if (entry.section == section)
+                text += entry.key.toUtf8() + '=' + entry.value.toUtf8() + '\n';
     }
     writeConfig(text);
 }

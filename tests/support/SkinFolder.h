@@ -11,12 +11,18 @@
 // With `skinsFolder` "kriel/Skins", the directory stands for a player's data home instead.
 class SkinFolder {
 public:
+    struct Entry {
+        QString section;
+        QString key;
+        QString value;
+    };
+
     explicit SkinFolder(const QString& name = QStringLiteral("Test"),
                         const QString& skinsFolder = QStringLiteral("Skins"));
 
     // The temporary directory: the program folder, or the data home.
     QString programFolder() const { return m_dir.path(); }
-    QString skinPath() const;
+    QString skinPath() const { return m_skinPath; }
 
     // Changes, adds or removes one config.ini value and rewrites the file.
     void setValue(const QString& section, const QString& key, const QString& value);
@@ -27,21 +33,15 @@ public:
     void setBitmap(const QImage& bitmap);
     void removeFile(const QString& fileName);
 
-    static QImage defaultBitmap();
-
-    struct Entry {
-        QString section;
-        QString key;
-        QString value;
-    };
-    // What config.ini holds, in the order it is written: the loader's order of reading.
+    // config.ini's values, each section's in the order they are written.
     const QList<Entry>& entries() const { return m_entries; }
+
+    static QImage defaultBitmap();
 
 private:
     void writeEntries();
 
     QTemporaryDir m_dir;
-    QString m_name;
-    QString m_skinsFolder;
+    QString m_skinPath;
     QList<Entry> m_entries;
 };
