@@ -8,8 +8,8 @@
 #include "platform/QtShell.h"
 #include "platform/SettingKeys.h"
 #include "support/FakePlatform.h"
+#include "support/SkinFolder.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -33,11 +33,7 @@ namespace {
 // as negative.
 QByteArray topDownBitmap(int width, int height)
 {
-    QImage picture(width, height, QImage::Format_Mono);
-    picture.fill(0);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    picture.save(&buffer, "BMP");
+    QByteArray bytes = monoBitmap(width, height);
     qToLittleEndian<qint32>(-height, bytes.data() + 22);
     return bytes;
 }
@@ -46,8 +42,7 @@ QByteArray topDownBitmap(int width, int height)
 // frame's size, the picture comes out as large as the screen.
 QByteArray gifScreen(quint16 width, quint16 height)
 {
-    QByteArray bytes = QByteArray::fromHex("47494638396101000100800000ffffff00000021f904010000000"
-                                           "02c00000000010001000002024401003b");
+    QByteArray bytes = TinyGif;
     qToLittleEndian<quint16>(width, bytes.data() + 6);
     qToLittleEndian<quint16>(height, bytes.data() + 8);
     return bytes;

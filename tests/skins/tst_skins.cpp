@@ -10,7 +10,6 @@
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -50,16 +49,6 @@ QByteArray garbage(quint32 seed)
     QByteArray bytes(4096, Qt::Uninitialized);
     QRandomGenerator(seed).fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
     return bytes;
-}
-
-// One bit a pixel keeps the largest bitmap allowed to 4 MB.
-QByteArray monoBitmap(int width, int height)
-{
-    QImage image(width, height, QImage::Format_Mono);
-    image.fill(0);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    return image.save(&buffer, "BMP") ? bytes : QByteArray();
 }
 
 QByteArray contentsOf(const QString& path)

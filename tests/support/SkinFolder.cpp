@@ -1,11 +1,20 @@
 #include "SkinFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 
-// The smallest GIF there is: one transparent pixel.
-static const QByteArray TinyGif = QByteArray::fromHex(
+const QByteArray TinyGif = QByteArray::fromHex(
     "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
+
+QByteArray monoBitmap(int width, int height)
+{
+    QImage image(width, height, QImage::Format_Mono);
+    image.fill(0);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return image.save(&buffer, "BMP") ? bytes : QByteArray();
+}
 
 SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
     : m_skinPath(m_dir.path() + '/' + skinsFolder + '/' + name)

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+
+// The smallest GIF there is: one transparent pixel.
+extern const QByteArray TinyGif;
+// A BMP of one bit a pixel, all black, which keeps the largest bitmap allowed within 4 MB.
+QByteArray monoBitmap(int width, int height);
 
 // A program folder in a temporary directory holding one complete, valid skin in Skins/<name>:
 // a 60 × 50 grey bitmap whose bottom-left pixel is magenta, a 1 × 1 GIF, and a config.ini with
