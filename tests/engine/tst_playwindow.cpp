@@ -158,8 +158,8 @@ private slots:
         game.form.Form_MouseDown(QPointF(0, 0));
         game.form.Form_MouseMove(Qt::LeftButton, QPointF(120, 245));
         game.key(KeyCodes::Q);
-        QCOMPARE(game.fake.settings.value("Config", "WinX"), QStringLiteral("1800"));
-        QCOMPARE(game.fake.settings.value("Config", "WinY"), QStringLiteral("2940.5"));
+        QCOMPARE(game.fake.settings.values["Config/WinX"], QStringLiteral("1800"));
+        QCOMPARE(game.fake.settings.values["Config/WinY"], QStringLiteral("2940.5"));
     }
 
     // Default lacks a required key, Missing is no folder, and each path-like name names the

@@ -80,36 +80,31 @@ private slots:
         QCOMPARE(krielOf(scene), (Cells{{7, 7}, {6, 7}, {5, 7}, {4, 7}}));
     }
 
-    void headOutsideAreaOrOnBodyEndsGameWhileCollisionsOn_data()
-    {
-        QTest::addColumn<Cells>("kriel");
-        QTest::addColumn<Heading>("heading");
-        QTest::addColumn<bool>("died");
-        QTest::newRow("right from column 18") << Cells{{18, 5}} << Right << true;
-        QTest::newRow("left from column 0") << Cells{{0, 5}} << Left << true;
-        QTest::newRow("up from row 0") << Cells{{5, 0}} << Up << true;
-        QTest::newRow("down from row 18") << Cells{{5, 18}} << Down << true;
-        QTest::newRow("into the bottom-right cell") << Cells{{17, 18}} << Right << false;
-        QTest::newRow("into the top-left cell") << Cells{{1, 0}} << Left << false;
-        // The right-hand wall asks for exact equality with the first column outside.
-        QTest::newRow("off grid, right") << Cells{{18.5, 5}} << Right << false;
-        QTest::newRow("off grid, left") << Cells{{0.5, 5}} << Left << true;
-        QTest::newRow("off grid, down") << Cells{{5, 18.5}} << Down << true;
-        QTest::newRow("own body") << Cells{{5, 5}, {5, 6}, {6, 6}, {6, 5}, {6, 4}} << Right << true;
-        QTest::newRow("straight back") << Cells{{5, 7}, {4, 7}, {3, 7}} << Left << true;
-        QTest::newRow("tail moves away") << Cells{{5, 5}, {5, 6}, {6, 6}, {6, 5}} << Right << false;
-        QTest::newRow("standing with a body") << Cells{{3, 3}, {2, 3}} << None << true;
-    }
-
+    // The kriel, its heading and whether it dies; with the collision tests off it never does.
     void headOutsideAreaOrOnBodyEndsGameWhileCollisionsOn()
     {
-        QFETCH(Cells, kriel);
-        QFETCH(Heading, heading);
-        QFETCH(bool, died);
-        PlayWindowScene scene = board(kriel);
-        QCOMPARE(Tick(scene, {heading, 0, 1}, 4, random).died, died);
-        PlayWindowScene unchecked = board(kriel);
-        QVERIFY(!Tick(unchecked, {heading, 0, 0}, 4, random).died);
+        const std::tuple<const char*, Cells, Heading, bool> moves[] = {
+            {"right from column 18", {{18, 5}}, Right, true},
+            {"left from column 0", {{0, 5}}, Left, true},
+            {"up from row 0", {{5, 0}}, Up, true},
+            {"down from row 18", {{5, 18}}, Down, true},
+            {"into the bottom-right cell", {{17, 18}}, Right, false},
+            {"into the top-left cell", {{1, 0}}, Left, false},
+            // The right-hand wall asks for exact equality with the first column outside.
+            {"off grid, right", {{18.5, 5}}, Right, false},
+            {"off grid, left", {{0.5, 5}}, Left, true},
+            {"off grid, down", {{5, 18.5}}, Down, true},
+            {"own body", {{5, 5}, {5, 6}, {6, 6}, {6, 5}, {6, 4}}, Right, true},
+            {"straight back", {{5, 7}, {4, 7}, {3, 7}}, Left, true},
+            {"tail moves away", {{5, 5}, {5, 6}, {6, 6}, {6, 5}}, Right, false},
+            {"standing with a body", {{3, 3}, {2, 3}}, None, true},
+        };
+        for (const auto& [name, kriel, heading, died] : moves) {
+            PlayWindowScene scene = board(kriel);
+            QVERIFY2(Tick(scene, {heading, 0, 1}, 4, random).died == died, name);
+            PlayWindowScene unchecked = board(kriel);
+            QVERIFY2(!Tick(unchecked, {heading, 0, 0}, 4, random).died, name);
+        }
     }
 
     // The notifier stays up through a pause with a heading; with none the tick leaves it alone.

@@ -151,9 +151,8 @@ private slots:
         for (int run = 0; run < 30; ++run) {
             QTemporaryDir home;
             QProcess writer;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert("XDG_CONFIG_HOME", home.path());
-            writer.setProcessEnvironment(environment);
+            writer.setEnvironment(QProcess::systemEnvironment()
+                                  << "XDG_CONFIG_HOME=" + home.path());
             writer.start(QCoreApplication::applicationFilePath(), {WriteRecords});
             QVERIFY(writer.waitForReadyRead(10000));
             QThread::usleep(QRandomGenerator::global()->bounded(20000));
@@ -198,9 +197,7 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(QString, expected);
         QTemporaryFile file;
-        QVERIFY(file.open());
-        file.write(contents);
-        file.close();
+        QVERIFY(file.open() && file.write(contents) == contents.size() && file.flush());
         QCOMPARE(readIniValue(file.fileName(), "S", "k"), expected);
     }
 
@@ -215,37 +212,29 @@ private slots:
         QCOMPARE(iniValueIn("[S]\n;k=1", "S", ";k"), "");
     }
 
-    // Each text with the number it reads as, or none; U+0663 is an arabic-indic three.
-    void onlyPlainDecimalTextIsANumber()
+    // Each text with the number it reads as, or none; U+0663 is an arabic-indic three. Whole
+    // numbers round halves to even within 16 bits; a number is written in its shortest plain form.
+    void numbersAreReadAndWrittenAsPlainDecimalText()
     {
         const std::optional<double> none;
-        const std::pair<QString, std::optional<double>> table[] = {
+        const std::pair<QString, std::optional<double>> numbers[] = {
             {" \t-.5 ", -0.5}, {"+5.", 5.0},    {"1.5e+3", 1500.0}, {"25E-2", 0.25},
             {"", none},        {"12abc", none}, {"0x10", none},     {"\u0663", none},
             {"nan", none},     {"-inf", none},  {"1e400", none},
         };
-        for (const auto& [text, number] : table)
+        for (const auto& [text, number] : numbers)
             QVERIFY2(numberFromText(text) == number, qPrintable(text));
-    }
-
-    void integerRoundsHalvesToEvenWithinSixteenBits()
-    {
-        const std::optional<qint16> none;
-        const std::pair<QString, std::optional<qint16>> table[] = {
-            {"2.5", 2},           {"3.5", 4},       {"-2.5", -2},
-            {"-32768.5", -32768}, {"-32769", none}, {"32767.5", none},
-            {"32767", 32767},     {"32768", none},  {"-32768", -32768},
+        const std::optional<qint16> notWhole;
+        const std::pair<QString, std::optional<qint16>> wholes[] = {
+            {"2.5", 2},           {"3.5", 4},           {"-2.5", -2},
+            {"-32768.5", -32768}, {"-32769", notWhole}, {"32767.5", notWhole},
+            {"32767", 32767},     {"32768", notWhole},  {"-32768", -32768},
         };
-        for (const auto& [text, number] : table)
+        for (const auto& [text, number] : wholes)
             QVERIFY2(integer16FromText(text) == number, qPrintable(text));
-    }
-
-    void numberTextIsTheShortestPlainFormAndReadsBack()
-    {
-        QCOMPARE(numberText(3000.0f), "3000");
-        QCOMPARE(numberText(12.5f), "12.5");
-        QCOMPARE(numberText(0.1f), "0.1");
-        QCOMPARE(numberText(300000.0f), "300000");
+        for (const auto& [value, text] :
+             {std::pair{3000.0f, "3000"}, {12.5f, "12.5"}, {0.1f, "0.1"}, {3e5f, "300000"}})
+            QCOMPARE(numberText(value), text);
         for (const float value : {1.0f / 3.0f, 123456.79f, 0x1.fffffep127f, 0x1p-149f})
             QVERIFY2(singleFromText(numberText(value)) == value, qPrintable(numberText(value)));
     }

@@ -7,16 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <deque>
 #include <functional>
 #include <random>
-
-template <typename T> T takeFront(std::deque<T>& queue)
-{
-    T front = queue.front();
-    queue.pop_front();
-    return front;
-}
 
 // An in-memory settings store that remembers the order of its writes.
 struct FakeSettings final : SettingsStore {
@@ -33,10 +25,6 @@ struct FakeSettings final : SettingsStore {
         return !failing;
     }
     QString location() const override { return QStringLiteral("/fake/Vamblet/Vamblet.ini"); }
-    QString value(const QString& section, const QString& key) const
-    {
-        return read(section, key, {});
-    }
 
     QMap<QString, QString> values;  // "Section/Key" -> value
     QStringList writes;             // "Section/Key=value", in order
@@ -64,11 +52,11 @@ struct ScriptedDialogs final : Dialogs {
     QString input(QWidget*, const QString& prompt, const QString& title) override
     {
         open({QStringLiteral("input"), prompt, title});
-        return answers.empty() ? QString() : takeFront(answers);
+        return answers.empty() ? QString() : answers.takeFirst();
     }
 
     QList<Box> shown;
-    std::deque<QString> answers;  // for input boxes; "" (Cancel) once they run out
+    QStringList answers;  // for input boxes; "" (Cancel) once they run out
     std::function<void()> whileOpen;
 
 private:
@@ -89,13 +77,13 @@ struct SeededRandom final : RandomSource {
     void reseed() override {}
     float next() override
     {
-        return scripted.empty() ? float(generator() >> 8) * 0x1p-24f : takeFront(scripted);
+        return scripted.empty() ? float(generator() >> 8) * 0x1p-24f : scripted.takeFirst();
     }
 
     // The value that picks column (or row) `index` of the 19-cell grid.
     static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
 
-    std::deque<float> scripted;
+    QList<float> scripted;
     std::mt19937 generator;
 };
 
