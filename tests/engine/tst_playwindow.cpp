@@ -45,12 +45,6 @@ struct Game {
                && ring.top == head().top - 30;
     }
 
-    void tickUntilOver()
-    {
-        for (int ticks = 0; form.isLoaded() && ticks < 100; ++ticks)
-            fake.timers.tick();
-    }
-
     FakePlatform fake;
     SkinFolder skin{QStringLiteral("Default")};
     StartMenuMembers menu;
@@ -163,35 +157,29 @@ private slots:
     }
 
     // Default lacks a required key, Missing is no folder, and each path-like name names the
-    // Default skin through a path (null: an absolute one): none is loaded.
-    void brokenOrMissingSkinIsReportedAndEndsTheProgram_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"Default", "Missing", "../Skins/Default", "./Default", "..", " "})
-            QTest::newRow(name) << QString(name);
-        QTest::newRow("absolute") << QString();
-    }
-
+    // Default skin through a path ("" stands for an absolute one): none is loaded.
     void brokenOrMissingSkinIsReportedAndEndsTheProgram()
     {
-        QFETCH(QString, name);
-        Game game;
-        if (name == "Default")
-            game.skin.removeValue("Styles", "FontSize");
-        if (name.isNull())
-            name = game.skin.skinPath();
-        game.fake.settings.values["Config/Skin"] = name;
-
-        game.form.Show();
-        QCOMPARE(game.fake.dialogs.shown.size(), 1);
-        QCOMPARE(game.fake.dialogs.shown[0].prompt,
-                 QString("There was an error loading the skin.  Please select a new skin. [%1]")
-                     .arg(game.fake.facts.folder + "/Skins/" + name));
-        QCOMPARE(game.fake.dialogs.shown[0].title, QStringLiteral("Error"));
-        if (name != "Default")  // one found is read until it fails; one not found, not at all
-            QCOMPARE(game.form.scene().width, playWindowLayout().width);
-        QCOMPARE(game.fake.settings.writes, QStringList({"Config/WinX=200", "Config/WinY=200"}));
-        QCOMPARE(game.fake.end.calls, 1);
+        for (QString name :
+             {"Default", "Missing", "../Skins/Default", "./Default", "..", " ", ""}) {
+            Game game;
+            if (name == "Default")
+                game.skin.removeValue("Styles", "FontSize");
+            if (name.isEmpty())
+                name = game.skin.skinPath();
+            game.fake.settings.values["Config/Skin"] = name;
+            game.form.Show();
+            QCOMPARE(game.fake.dialogs.shown.size(), 1);
+            QCOMPARE(game.fake.dialogs.shown[0].prompt,
+                     QString("There was an error loading the skin.  Please select a new skin. [%1]")
+                         .arg(game.fake.facts.folder + "/Skins/" + name));
+            QCOMPARE(game.fake.dialogs.shown[0].title, QStringLiteral("Error"));
+            if (name != "Default")  // one found is read until it fails; one not found, not at all
+                QCOMPARE(game.form.scene().width, playWindowLayout().width);
+            QCOMPARE(game.fake.settings.writes,
+                     QStringList({"Config/WinX=200", "Config/WinY=200"}));
+            QCOMPARE(game.fake.end.calls, 1);
+        }
     }
 
     // A skin the player added to the data home plays, and S reads it again there.
@@ -260,7 +248,10 @@ private slots:
         // The kriel dies while the hidden-code box waits: the window unloads under the key
         // handler that opened the box, which must come back to a dead game without touching it.
         game.fake.dialogs.answers.push_back(QStringLiteral("zestlime"));
-        game.fake.dialogs.whileOpen = [&] { game.tickUntilOver(); };
+        game.fake.dialogs.whileOpen = [&] {
+            for (int ticks = 0; game.form.isLoaded() && ticks < 100; ++ticks)
+                game.fake.timers.tick();
+        };
         QTest::keyClick(window, Qt::Key_8);
         QCOMPARE(game.gameOvers, 1);
         QCOMPARE(game.form.GameOver, qint16(-1));
@@ -329,8 +320,9 @@ private slots:
         }
     }
 
-    // Back to front: the notifier's ring, the play area, the kriel from its tail, and the food.
-    void layersAreDrawnBackToFront()
+    // Back to front: the notifier's ring, the play area, the kriel from its tail, and the food;
+    // the score over them from its top-left corner.
+    void layersAreDrawnBackToFrontAndTheScoreFromItsCorner()
     {
         PlayWindowScene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent, 16);
         ShowNotifier(scene);
@@ -352,25 +344,19 @@ private slots:
         QCOMPARE(image.pixel(30, 10), rgb(Border));
         QCOMPARE(image.pixel(18, 18), qRgb(255, 0, 255));
         QCOMPARE(image.pixel(7, 7), rgb(Background));
-    }
-
-    void scoreIsDrawnFromItsLeftEdge()
-    {
-        PlayWindowScene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent);
-        const QImage blank = paint(scene);
-        scene.lblfoodcount = {5 * 15, 5 * 15, "88", {"Arial", 18, false}, Border};
-        const QImage image = paint(scene);
 
         // Drawn, and nothing in the strips above and left of its top-left corner at (5, 5).
-        QVERIFY(image != blank);
-        QCOMPARE(image.copy(0, 0, 40, 5), blank.copy(0, 0, 40, 5));
-        QCOMPARE(image.copy(0, 0, 5, 40), blank.copy(0, 0, 5, 40));
-
+        scene.lblfoodcount = {5 * 15, 5 * 15, "88", {"Arial", 18, false}, Border};
+        const QImage scored = paint(scene);
+        QVERIFY(scored != image);
+        QCOMPARE(scored.copy(0, 0, 40, 5), image.copy(0, 0, 40, 5));
+        QCOMPARE(scored.copy(0, 0, 5, 40), image.copy(0, 0, 5, 40));
         // Its point size goes by the height of a pixel alone.
-        scene.head().visible = false;
-        scene.lblfoodcount.left = scene.lblfoodcount.top = 0;
-        QCOMPARE(paint(scene, {15, 12}), paint(scene, {12, 12}));
-        QVERIFY(paint(scene, {15, 15}) != paint(scene, {12, 12}));
+        PlayWindowScene score = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent);
+        score.head().visible = false;
+        score.lblfoodcount = {0, 0, "88", {"Arial", 18, false}, Border};
+        QCOMPARE(paint(score, {15, 12}), paint(score, {12, 12}));
+        QVERIFY(paint(score, {15, 15}) != paint(score, {12, 12}));
     }
 
     // Repainting only the changed area over the last picture must give exactly the picture a

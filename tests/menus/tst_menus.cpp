@@ -84,11 +84,19 @@ private slots:
         QVERIFY(isNewRecord(storedScore(plain), 1));
     }
 
-    // Before the first Play! the menu is the program; after it, the program lasts as long as
-    // any of its windows. Only a difficulty's exact name is remembered. Each menu: the difficulty
-    // stored (none on the first run), the option it checks, and what Play! then takes.
-    void menuOpensWithTheRememberedDifficultyAndPlaysIt()
+    // Before the first Play! the menu is the program: Quit or the close box ends it. After it,
+    // the program lasts as long as any of its windows. Only a difficulty's exact name is
+    // remembered. Each menu: the difficulty stored (none on the first run), the option it
+    // checks, and what Play! then takes.
+    void menuPlaysTheRememberedDifficultyAndIsTheProgramUntilThen()
     {
+        for (const bool closeBox : {false, true}) {
+            FakeProgram program;
+            program.menu.Show();
+            closeBox ? void(program.menu.window()->close())
+                     : program.click(program.menu, "Command5");
+            QCOMPARE(program.fake.end.calls, 1);
+        }
         const std::tuple<const char*, int, const char*, int, int> menus[] = {
             {nullptr, 2, "Medium", 100, 6},
             {"hard", 2, "Medium", 100, 6},
@@ -125,17 +133,6 @@ private slots:
         }
     }
 
-    void quitOrTheCloseBoxBeforeTheFirstGameEndsTheProgram()
-    {
-        for (const bool closeBox : {false, true}) {
-            FakeProgram program;
-            program.menu.Show();
-            closeBox ? void(program.menu.window()->close())
-                     : program.click(program.menu, "Command5");
-            QCOMPARE(program.fake.end.calls, 1);
-        }
-    }
-
     // The work area leaves out the panel at the foot of the screen; the window manager's frame,
     // where there is one, is centred with the window.
     void dialogsStandCentredOnTheWorkArea()
@@ -156,8 +153,7 @@ private slots:
         for (const QMargins& frame : {QMargins(), QMargins(1, 20, 1, 1), QMargins(4, 30, 4, 4)}) {
             const QSize client(337, 256);
             const QRectF outer(centredFrameTopLeft(area, client, frame), client.grownBy(frame));
-            QVERIFY(qAbs(outer.center().x() - area.toRectF().center().x()) <= 1);
-            QVERIFY(qAbs(outer.center().y() - area.toRectF().center().y()) <= 1);
+            QVERIFY((outer.center() - area.toRectF().center()).manhattanLength() <= 1);
         }
     }
 
@@ -257,49 +253,45 @@ private slots:
 
     // Clear, Restore Defaults, the two documents, then a record's name left empty (Cancel). A
     // store that cannot be saved claims no success: the player is told where it failed.
-    void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp_data()
-    {
-        QTest::addColumn<bool>("failing");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("saved") << false
-                               << QStringList({"High Scores Cleared. | Clear High Scores",
-                                               "All settings have returned to default. | Reset",
-                                               "Please enter your name. | High Score"});
-        const QString notSaved = "The settings could not be saved to /fake/Vamblet/Vamblet.ini. "
-                                 "The game goes on with them until it ends. | ";
-        QTest::newRow("not saved")
-            << true
-            << QStringList({notSaved + "Clear High Scores", notSaved + "Reset",
-                            "Please enter your name. | High Score", notSaved + "High Score"});
-    }
-
     void settingsClearTheRecordRestoreDefaultsAndOpenTheHelp()
     {
-        QFETCH(bool, failing);
-        FakeProgram program;
-        program.fake.settings.failing = failing;
-        program.options.Show();
-        for (const char* button : {"Command1", "Command4", "Command2", "Command3"})
-            program.click(program.options, button);
-        program.play.FinalScore = 12;
-        program.gameOver.Show();
-        program.click(program.gameOver, "Command3");
+        const QString notSaved = "The settings could not be saved to /fake/Vamblet/Vamblet.ini. "
+                                 "The game goes on with them until it ends. | ";
+        const std::pair<bool, QStringList> runs[] = {
+            {false,
+             {"High Scores Cleared. | Clear High Scores",
+              "All settings have returned to default. | Reset",
+              "Please enter your name. | High Score"}},
+            {true,
+             {notSaved + "Clear High Scores", notSaved + "Reset",
+              "Please enter your name. | High Score", notSaved + "High Score"}},
+        };
+        for (const auto& [failing, boxes] : runs) {
+            FakeProgram program;
+            program.fake.settings.failing = failing;
+            program.options.Show();
+            for (const char* button : {"Command1", "Command4", "Command2", "Command3"})
+                program.click(program.options, button);
+            program.play.FinalScore = 12;
+            program.gameOver.Show();
+            program.click(program.gameOver, "Command3");
 
-        QStringList shown;
-        for (const auto& box : program.fake.dialogs.shown)
-            shown << box.prompt + " | " + box.title;
-        QTEST(shown, "boxes");
-        QCOMPARE(
-            program.fake.settings.writes,
-            QStringList(
-                {"HighScore/Name=" + Encipher("Nobody"), "HighScore/Score=" + Encipher("0"),
-                 "HighScore/Level=" + Encipher("Easy"), "Config/LastDiff=Medium",
-                 "Config/Skin=Default", "Config/Sounds=1", "Config/OnTop=1", "Config/Notify=1",
-                 "Config/Trans=0", "Config/TransLevel=255", "Config/WinX=200", "Config/WinY=200",
-                 "HighScore/Name=", "HighScore/Score=" + Encipher("12"), "HighScore/Level="}));
-        const QString folder = QUrl::fromLocalFile(program.fake.facts.folder).toString();
-        QCOMPARE(program.fake.shell.opened,
-                 QStringList({folder + "/readme.htm", folder + "/skinning.htm"}));
+            QStringList shown;
+            for (const auto& box : program.fake.dialogs.shown)
+                shown << box.prompt + " | " + box.title;
+            QCOMPARE(shown, boxes);
+            QCOMPARE(program.fake.settings.writes,
+                     QStringList({"HighScore/Name=" + Encipher("Nobody"),
+                                  "HighScore/Score=" + Encipher("0"),
+                                  "HighScore/Level=" + Encipher("Easy"), "Config/LastDiff=Medium",
+                                  "Config/Skin=Default", "Config/Sounds=1", "Config/OnTop=1",
+                                  "Config/Notify=1", "Config/Trans=0", "Config/TransLevel=255",
+                                  "Config/WinX=200", "Config/WinY=200", "HighScore/Name=",
+                                  "HighScore/Score=" + Encipher("12"), "HighScore/Level="}));
+            const QString folder = QUrl::fromLocalFile(program.fake.facts.folder).toString();
+            QCOMPARE(program.fake.shell.opened,
+                     QStringList({folder + "/readme.htm", folder + "/skinning.htm"}));
+        }
     }
 };
 

@@ -183,10 +183,8 @@ private slots:
         QTest::newRow("CRLF, first key wins") << QByteArray("[S]\r\nk=1\r\nk=2") << "1";
         QTest::newRow("BOM, Latin-1") << QByteArray("\xEF\xBB\xBF[S]\nk=\xE9") << "\u00E9";
         QTest::newRow("only the first [S]") << QByteArray("k=1\n[S]\n[T]\nk=1\n[S]\nk=3") << "";
-
         const QByteArray kept(254, 'a');
         QTest::newRow("254 in quotes") << "[S]\nk=\"" + kept + "bc\"" << QString::fromLatin1(kept);
-
         // 9 for "[S]\n" and "\nk=23", so that the "4" lies just past the limit.
         const QByteArray mebibyte = "[S]\n" + QByteArray(IniReadLimit - 9, ';') + "\nk=23";
         QTest::newRow("first MiB only") << mebibyte + '4' << "23";

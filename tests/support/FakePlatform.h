@@ -40,9 +40,7 @@ struct RecordingSound final : SoundPlayer {
 // the timer's ticks would while a real one waits for the player.
 struct ScriptedDialogs final : Dialogs {
     struct Box {
-        QString kind;  // "message" or "input"
-        QString prompt;
-        QString title;
+        QString kind, prompt, title;  // kind: "message" or "input"
     };
 
     void message(QWidget*, const QString& prompt, const QString& title) override
@@ -71,9 +69,6 @@ private:
 // Plays out scripted values first, then a fixed-seed sequence; reseeding changes nothing, so a
 // test replays exactly.
 struct SeededRandom final : RandomSource {
-    explicit SeededRandom(unsigned seed = 1)
-        : generator(seed)
-    {}
     void reseed() override {}
     float next() override
     {
@@ -84,7 +79,7 @@ struct SeededRandom final : RandomSource {
     static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
 
     QList<float> scripted;
-    std::mt19937 generator;
+    std::mt19937 generator{1};
 };
 
 struct FixedFacts final : ProgramFacts {

@@ -18,9 +18,7 @@ QByteArray monoBitmap(int width, int height);
 class SkinFolder {
 public:
     struct Entry {
-        QString section;
-        QString key;
-        QString value;
+        QString section, key, value;
     };
 
     explicit SkinFolder(const QString& name = QStringLiteral("Test"),
