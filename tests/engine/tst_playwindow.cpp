@@ -4,6 +4,7 @@
 #include "engine/ScenePainter.h"
 #include "engine/Tick.h"
 #include "engine/frmMain.h"
+#include "layouts/Fonts.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
@@ -320,8 +321,8 @@ private slots:
         }
     }
 
-    // Back to front: the notifier's ring, the play area, the kriel from its tail, and the food;
-    // the score over them from its top-left corner.
+    // Back to front: the notifier's ring, the play area, the kriel from its tail, and the food.
+    // The score, beside them, is text set from its top-left corner.
     void layersAreDrawnBackToFrontAndTheScoreFromItsCorner()
     {
         PlayWindowScene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent, 16);
@@ -345,18 +346,16 @@ private slots:
         QCOMPARE(image.pixel(18, 18), qRgb(255, 0, 255));
         QCOMPARE(image.pixel(7, 7), rgb(Background));
 
-        // Drawn, and nothing in the strips above and left of its top-left corner at (5, 5).
-        scene.lblfoodcount = {5 * 15, 5 * 15, "88", {"Arial", 18, false}, Border};
-        const QImage scored = paint(scene);
-        QVERIFY(scored != image);
-        QCOMPARE(scored.copy(0, 0, 40, 5), image.copy(0, 0, 40, 5));
-        QCOMPARE(scored.copy(0, 0, 5, 40), image.copy(0, 0, 5, 40));
-        // Its point size goes by the height of a pixel alone.
-        PlayWindowScene score = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent);
-        score.head().visible = false;
-        score.lblfoodcount = {0, 0, "88", {"Arial", 18, false}, Border};
-        QCOMPARE(paint(score, {15, 12}), paint(score, {12, 12}));
-        QVERIFY(paint(score, {15, 15}) != paint(score, {12, 12}));
+        // In its colour, sized by the height of a pixel alone: here 15 twips across and 12 down.
+        const PixelScale scale{15, 12};
+        QImage expected = paint(scene, scale, {80, 40});
+        scene.lblfoodcount = {45 * 15, 5 * 12, "88", {"Arial", 18, false}, Border};
+        QPainter painter(&expected);
+        painter.setFont(layoutFont(scene.lblfoodcount.font, 12));
+        painter.setPen(QColor(rgb(Border)));
+        painter.drawText(QRect(45, 5, 40, 40), Qt::AlignLeft | Qt::AlignTop, "88");
+        painter.end();
+        QCOMPARE(paint(scene, scale, {80, 40}), expected);
     }
 
     // Repainting only the changed area over the last picture must give exactly the picture a

@@ -231,7 +231,7 @@ private slots:
         for (const auto& [text, number] : wholes)
             QVERIFY2(integer16FromText(text) == number, qPrintable(text));
         for (const auto& [value, text] :
-             {std::pair{3000.0f, "3000"}, {12.5f, "12.5"}, {0.1f, "0.1"}, {3e5f, "300000"}})
+             {std::pair{3000.0f, "3000"}, {12.5f, "12.5"}, {0.1f, "0.1"}, {3e6f, "3000000"}})
             QCOMPARE(numberText(value), text);
         for (const float value : {1.0f / 3.0f, 123456.79f, 0x1.fffffep127f, 0x1p-149f})
             QVERIFY2(singleFromText(numberText(value)) == value, qPrintable(numberText(value)));
