@@ -93,8 +93,10 @@ private slots:
         for (const bool closeBox : {false, true}) {
             FakeProgram program;
             program.menu.Show();
-            closeBox ? void(program.menu.window()->close())
-                     : program.click(program.menu, "Command5");
+            if (closeBox)
+                program.menu.window()->close();
+            else
+                program.click(program.menu, "Command5");
             QCOMPARE(program.fake.end.calls, 1);
         }
         const std::tuple<const char*, int, const char*, int, int> menus[] = {
