@@ -3,30 +3,59 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-FileKind fileKindAt(const QString& path)
+namespace {
+
+QString cannotBeRead(int error)
+{
+    QString why = QString::fromLocal8Bit(std::strerror(error));
+    if (!why.isEmpty())
+        why[0] = why[0].toLower();
+    return QStringLiteral("cannot be read (%1)").arg(why);
+}
+
+// Non-blocking, so that a FIFO put in the place of a regular file meanwhile is opened at once.
+int openForReading(const QString& path)
+{
+    return ::open(QFile::encodeName(path).constData(),
+                  O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
+}  // namespace
+
+std::optional<QString> regularFileProblem(const QString& path)
 {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Other;
-    return S_ISREG(info.st_mode) ? FileKind::Regular : FileKind::Other;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return QStringLiteral("missing");
+        if (errno == ELOOP)
+            return QStringLiteral("not a regular file");
+        return cannotBeRead(errno);
+    }
+    if (!S_ISREG(info.st_mode))
+        return QStringLiteral("not a regular file");
+    const int fd = openForReading(path);
+    if (fd < 0)
+        return cannotBeRead(errno);
+    ::close(fd);
+    return std::nullopt;
 }
 
 bool openRegularFile(QFile& file, const QString& path)
 {
     file.close();
     // Looked at first, so that no device is even opened: opening one can have effects of its own.
-    if (fileKindAt(path) != FileKind::Regular)
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    // Non-blocking, so that a FIFO put in its place meanwhile is opened at once and then refused.
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = openForReading(path);
     if (fd < 0)
         return false;
-    struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return false;

@@ -1,16 +1,16 @@
 #pragma once
 
+#include <QString>
+
+#include <optional>
+
 class QFile;
-class QString;
 
-enum class FileKind {
-    Missing,
-    Regular,  // a regular file, or a link to one
-    Other,    // a folder, a FIFO, a device, a socket, a broken or looping link
-};
-
-// What stands at `path`, links followed; nothing is opened.
-FileKind fileKindAt(const QString& path);
+// Why `path` cannot be read as a regular file (or a link to one), in words for the player:
+// "missing", "not a regular file" (a folder, a FIFO, a device, a socket, a looping link), or
+// "cannot be read" with the system's reason, such as "(permission denied)". None when it can be
+// read. The file is opened to find out, never read, and a FIFO or device is not even opened.
+std::optional<QString> regularFileProblem(const QString& path);
 
 // Opens `file` read-only on `path` when that is a regular file (or a link to one), and refuses
 // anything else at once. A FIFO opened for reading would wait for a writer for ever, and a

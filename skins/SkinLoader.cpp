@@ -56,20 +56,6 @@ private:
     std::optional<SkinError> m_error;
 };
 
-// Why a file of the skin could not be used, when it was not what it holds.
-std::optional<QString> fileProblem(const QString& path)
-{
-    switch (fileKindAt(path)) {
-    case FileKind::Missing:
-        return QStringLiteral("missing");
-    case FileKind::Other:
-        return QStringLiteral("not a regular file");
-    case FileKind::Regular:
-        break;
-    }
-    return std::nullopt;
-}
-
 // A file refused as a whole: no section or key of its own.
 SkinError fileError(const QString& path, const QString& reason)
 {
@@ -82,7 +68,7 @@ SkinError pictureError(const QString& path)
         QStringLiteral("unreadable, not a picture, or larger than %1 pixels a side or %2 in all")
             .arg(MaxPictureSide)
             .arg(MaxPicturePixels);
-    return fileError(path, fileProblem(path).value_or(unusable));
+    return fileError(path, regularFileProblem(path).value_or(unusable));
 }
 
 }  // namespace
@@ -124,7 +110,7 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     SkinRegion.ApplyRgn(window);
 
     // Read as a file, where its values would only come out empty.
-    if (const std::optional<QString> problem = fileProblem(SkinIniPath))
+    if (const std::optional<QString> problem = regularFileProblem(SkinIniPath))
         return fileError(SkinIniPath, *problem);
 
     // The numeric keys in the order they are read: the first that cannot be used is the
