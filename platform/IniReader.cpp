@@ -85,3 +85,19 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
     // Asking for the whole limit would reserve a mebibyte for every value read.
     return iniValueIn(file.read(std::min(file.size(), IniReadLimit)), section, key);
 }
+
+std::optional<QString> iniFileProblem(const QString& filePath)
+{
+    if (std::optional<QString> problem = regularFileProblem(filePath))
+        return problem;
+    QFile file;
+    if (!openRegularFile(file, filePath))
+        return QStringLiteral("cannot be read");
+    // A byte-order mark, or else a first character of ASCII written in two bytes.
+    const QByteArray start = file.read(2);
+    const bool utf16 = start == "\xFF\xFE" || start == "\xFE\xFF"
+                       || (start.size() == 2 && (start[0] == 0) != (start[1] == 0));
+    if (utf16)
+        return QStringLiteral("is UTF-16 text: save it as plain text (UTF-8)");
+    return std::nullopt;
+}

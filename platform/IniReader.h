@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Reads one value from an INI file the way skin authors expect:
 // - section and key names match without regard to case; the first matching section is searched,
 //   and the first matching key in it wins;
@@ -12,6 +14,11 @@
 // - backslashes, commas and everything else in a value are plain text.
 // Only the first MiB of the file is read. Bytes that are not UTF-8 are taken as Latin-1.
 QString readIniValue(const QString& filePath, const QString& section, const QString& key);
+
+// Why the file at `filePath` gives no values, in words for a skin's author: a problem of the file
+// itself (regularFileProblem()), or text in UTF-16, which this reader would find no key in. None
+// when its values can be read.
+std::optional<QString> iniFileProblem(const QString& filePath);
 
 // The same, over the file's contents.
 QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key);

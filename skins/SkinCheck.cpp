@@ -7,19 +7,46 @@
 
 #include <QFileInfo>
 
+namespace {
+
+// The report is read in a terminal, which would act on control characters in a skin's values or
+// file names: each is written as an escape, and so are the marks that reorder or hide text.
+QString printable(const QString& text)
+{
+    QString shown;
+    for (const char32_t c : text.toUcs4()) {
+        const QChar::Category kind = QChar::category(c);
+        if (kind != QChar::Other_Control && kind != QChar::Other_Format
+            && kind != QChar::Separator_Line && kind != QChar::Separator_Paragraph)
+            shown += QString::fromUcs4(&c, 1);
+        else
+            shown +=
+                (c <= 0xff ? QStringLiteral("\\x") : QStringLiteral("\\u"))
+                + QString::number(uint(c), 16).rightJustified(c <= 0xff ? 2 : 4, u'0').toUpper();
+    }
+    return shown;
+}
+
+SkinCheck refusal(const QString& report)
+{
+    return {false, printable(report), {}, {}};
+}
+
+}  // namespace
+
 SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
 {
     PlayWindowScene scene = playWindowLayout();
     SkinLoader loader;
     const QString path = QFileInfo(folder).absoluteFilePath();
     if (!QFileInfo(path).isDir())
-        return {false, path + QStringLiteral(": not a folder"), {}, {}};
+        return refusal(path + QStringLiteral(": not a folder"));
     if (const std::optional<SkinError> error = loader.load(path, scene, nullptr, facts)) {
         QString where = QFileInfo(error->file).fileName();
         if (!error->key.isEmpty())
             where +=
                 QStringLiteral(" [%1] %2 = \"%3\"").arg(error->section, error->key, error->value);
-        return {false, where + QStringLiteral(": ") + error->reason, {}, {}};
+        return refusal(where + QStringLiteral(": ") + error->reason);
     }
 
     const QString name = loader.LoadSkin(QStringLiteral("Info"), QStringLiteral("Name"));
@@ -36,5 +63,5 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
         report += QStringLiteral("; no [Info] Name, so the skin selector will not store it");
     else
         report += QStringLiteral("; named \"%1\"").arg(name);
-    return {true, report, scene, loader.skinRegion().hndRegion()};
+    return {true, printable(report), scene, loader.skinRegion().hndRegion()};
 }

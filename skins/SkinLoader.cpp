@@ -71,6 +71,37 @@ SkinError pictureError(const QString& path)
     return fileError(path, regularFileProblem(path).value_or(unusable));
 }
 
+// A play area the window does not wholly hold could not be played: the value to change is named,
+// the edge that lies outside, or the cell size where 19 cells are more than the window holds.
+std::optional<SkinError> playAreaOutside(const PlayWindowScene& scene, const QSize& window,
+                                         const PixelScale& scale, const SkinLoader& loader,
+                                         const QString& iniPath)
+{
+    const TwipsRect& area = scene.shprect.bounds;
+    const struct {
+        float edge, extent, windowTwips;
+        const char* key;
+    } sides[] = {{area.left, area.width, scene.width, "PlayAreaX"},
+                 {area.top, area.height, scene.height, "PlayAreaY"}};
+    for (const auto& side : sides) {
+        if (side.edge >= 0 && side.edge + side.extent <= side.windowTwips)
+            continue;
+        const bool tooLarge = side.extent > side.windowTwips;
+        const QString section = tooLarge ? QStringLiteral("Ratio") : QStringLiteral("Positions");
+        const QString key = tooLarge ? QStringLiteral("SizeRatio") : QLatin1String(side.key);
+        const QString what = tooLarge ? QStringLiteral("makes the play area of 19 × 19 cells")
+                                      : QStringLiteral("puts part of the play area");
+        const QString reason =
+            QStringLiteral("%1 (%2 × %3 pixels at %4, %5) outside the %6 × %7 pixel window")
+                .arg(what, numberText(area.width / scale.x), numberText(area.height / scale.y),
+                     numberText(area.left / scale.x), numberText(area.top / scale.y))
+                .arg(window.width())
+                .arg(window.height());
+        return SkinError{iniPath, section, key, loader.LoadSkin(section, key), reason};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 QString SkinLoader::LoadSkin(const QString& Header, const QString& Variable) const
@@ -105,12 +136,16 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
         return fileError(SkinBmpPath, QStringLiteral("outline too complex: it takes more than "
                                                      "%1 rectangles, even with rows alike merged")
                                           .arg(MaxOutlineRectangles));
+    if (SkinRegion.hndRegion().isEmpty())
+        return fileError(SkinBmpPath, QStringLiteral("leaves no pixel of the window to see: every "
+                                                     "pixel has the bottom-left one's colour or "
+                                                     "lies in the rightmost column"));
     SkinRegion.OffsetHeader(window);
     scene.picture = SkinPicture;
     SkinRegion.ApplyRgn(window);
 
     // Read as a file, where its values would only come out empty.
-    if (const std::optional<QString> problem = regularFileProblem(SkinIniPath))
+    if (const std::optional<QString> problem = iniFileProblem(SkinIniPath))
         return fileError(SkinIniPath, *problem);
 
     // The numeric keys in the order they are read: the first that cannot be used is the
@@ -136,14 +171,16 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     };
     const auto across = [&](QStringView text) { return positionTwips(text, scale.x); };
     const auto down = [&](QStringView text) { return positionTwips(text, scale.y); };
+    const auto gridAcross = [&](QStringView text) { return gridTwips(text, scale.x); };
+    const auto gridDown = [&](QStringView text) { return gridTwips(text, scale.y); };
     const char* notPixels = "not a number of pixels a window can hold";
     const char* notCode = "not one of the codes allowed";
     const char* notFontSize = "not a font size above 0 and at most 2048 points";
     using S = PlayWindowScene;
     const Step steps[] = {
-        number("Positions", "PlayAreaX", across, notPixels,
+        number("Positions", "PlayAreaX", gridAcross, notPixels,
                [](S& s, float v) { s.shprect.bounds.left = v; }),
-        number("Positions", "PlayAreaY", down, notPixels,
+        number("Positions", "PlayAreaY", gridDown, notPixels,
                [](S& s, float v) { s.shprect.bounds.top = v; }),
         number("Positions", "ScoreTextX", across, notPixels,
                [](S& s, float v) { s.lblfoodcount.left = v; }),
@@ -185,5 +222,5 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     scene.shprect.bounds.height = 19.0f * head.bounds.width;
     scene.shpfood.bounds.width = head.bounds.width;
     scene.shpfood.bounds.height = head.bounds.height;
-    return std::nullopt;
+    return playAreaOutside(scene, SkinPicture.size(), scale, *this, SkinIniPath);
 }

@@ -17,6 +17,14 @@ std::optional<float> positionTwips(QStringView text, float twipsPerPixel)
     return static_cast<float>(twips);
 }
 
+std::optional<float> gridTwips(QStringView text, float twipsPerPixel)
+{
+    const std::optional<float> twips = positionTwips(text, twipsPerPixel);
+    if (!twips)
+        return std::nullopt;
+    return static_cast<float>(std::round(double(*twips) * 16) / 16);
+}
+
 std::optional<int> colorComponent(QStringView text)
 {
     const std::optional<qint16> value = integer16FromText(text);
@@ -53,7 +61,7 @@ std::optional<float> fontSize(QStringView text)
 
 std::optional<float> cellStep(QStringView text, float twipsPerPixel)
 {
-    const std::optional<float> step = positionTwips(text, twipsPerPixel);
+    const std::optional<float> step = gridTwips(text, twipsPerPixel);
     // A step that rounds to no twip at all puts every cell of the grid at one place, and the food
     // placement divides by it.
     if (!step || !(*step >= 0.5f) || !std::isfinite(19.0f * *step))

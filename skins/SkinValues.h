@@ -12,6 +12,12 @@
 // A position in pixels, a fraction allowed, as twips: refused when the twips do not fit a float.
 std::optional<float> positionTwips(QStringView text, float twipsPerPixel);
 
+// A measure of the grid (the play area's left or top edge, the side of a cell) in pixels, a
+// fraction allowed, as twips held to a sixteenth of a twip; refused as positionTwips() refuses.
+// The head moves a step at a time, and sums of sixteenths stay exact in a float: so it meets each
+// wall exactly at the first cell outside.
+std::optional<float> gridTwips(QStringView text, float twipsPerPixel);
+
 // A colour component: a 16-bit integer (halves rounded to even), negative refused, above 255 held
 // at 255.
 std::optional<int> colorComponent(QStringView text);

@@ -199,7 +199,8 @@ private slots:
         QCOMPARE(readIniValue(file.fileName(), "S", "k"), expected);
     }
 
-    // A FIFO would keep a reader waiting for a writer for ever: this would hang, not fail.
+    // A FIFO would keep a reader waiting for a writer for ever: this would hang, not fail. Why a
+    // file gives no values is said as it is.
     void missingOrIrregularIniFileAndCommentedOutKeyReadEmpty()
     {
         QTemporaryDir dir;
@@ -208,6 +209,31 @@ private slots:
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
         QCOMPARE(readIniValue(dir.filePath("fifo"), "S", "k"), "");
         QCOMPARE(iniValueIn("[S]\n;k=1", "S", ";k"), "");
+
+        const QString utf16 = "is UTF-16 text: save it as plain text (UTF-8)";
+        const std::pair<QByteArray, QString> files[] = {
+            {"[S]\nk=1\n", ""},
+            {"\xEF\xBB\xBF[S]", ""},
+            {"", ""},
+            {QByteArrayLiteral("\xFF\xFE[\0S\0]\0"), utf16},
+            {QByteArrayLiteral("\xFE\xFF\0[\0S\0]"), utf16},
+            {QByteArrayLiteral("[\0S\0]\0"), utf16},
+        };
+        const QString path = dir.filePath("config.ini");
+        for (const auto& [contents, problem] : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(contents);
+            file.close();
+            QCOMPARE(iniFileProblem(path).value_or(""), problem);
+        }
+        const std::pair<QString, QString> others[] = {
+            {dir.filePath("none.ini"), "missing"},
+            {dir.filePath("fifo"), "not a regular file"},
+            {dir.filePath(QString(300, 'x')), "cannot be read (file name too long)"},
+        };
+        for (const auto& [other, problem] : others)
+            QCOMPARE(iniFileProblem(other).value_or(""), problem);
     }
 
     // Each text with the number it reads as, or none; U+0663 is an arabic-indic three. Whole

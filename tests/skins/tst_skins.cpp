@@ -1,4 +1,6 @@
+#include "engine/NewGame.h"
 #include "engine/SkinPreview.h"
+#include "engine/Tick.h"
 #include "platform/QtProgramFacts.h"
 #include "platform/WindowShape.h"
 #include "skins/Region.h"
@@ -160,8 +162,9 @@ private slots:
     // Read again onto a scene in play (the S key), a skin restyles only the head. Sections and keys
     // are found whatever their case. The screen has 15 twips a pixel across and 12 down, and each
     // figure goes by its own direction. The window is shaped to every pixel not of the bottom-left
-    // one's colour bar the rightmost column, so a bitmap of one pixel shows nothing. OffsetHeader
-    // goes by the flag alone: a frame measured before the window lost its border moves nothing.
+    // one's colour bar the rightmost column, so a bitmap of one pixel would show nothing: it is
+    // refused, and the window keeps its outline. OffsetHeader goes by the flag alone: a frame
+    // measured before the window lost its border moves nothing.
     void goodSkinSetsEveryValueAndShapesTheWindow()
     {
         QWidget window;
@@ -178,7 +181,11 @@ private slots:
         QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
         s.shpkriel.push_back(s.head());
         const Shape body = s.shpkriel.back();
-        skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 20, 40, 30));
+        // Just tall enough for a play area of 19 cells 12.5 × 15 twips high from 5 pixels down.
+        QImage bitmap(240, 302, QImage::Format_RGB32);
+        bitmap.fill(Qt::gray);
+        bitmap.setPixel(0, 301, qRgb(255, 0, 255));
+        skin.setBitmap(bitmap);
         // Values unlike the layout's own, so that each shows it was applied: Kriel's components
         // up to the largest 16-bit number, a half down and a half up, and cells and places of a
         // fraction of a pixel.
@@ -190,8 +197,8 @@ private slots:
                          "krielborder=2\nplayborder=3\nfontsize=12\nfont=arial\n"
                          "[ratio]\nsizeratio=12.5\n");
         QVERIFY(!loader.load(skin.skinPath(), s, &window, facts));
-        QCOMPARE(QSizeF(s.width, s.height), QSizeF(40 * 15, 30 * 12));
-        QCOMPARE(s.picture.size(), QSize(40, 30));
+        QCOMPARE(QSizeF(s.width, s.height), QSizeF(240 * 15, 302 * 12));
+        QCOMPARE(s.picture.size(), QSize(240, 302));
         QCOMPARE(s.shpfood.picture.size(), QSize(1, 1));
         QCOMPARE(rect(s.shprect.bounds), QRectF(0.5 * 15, 5 * 12, 3562.5, 3562.5));
         QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
@@ -209,13 +216,13 @@ private slots:
         QCOMPARE(s.lblfoodcount.font.pointSize, 12.0f);
         QCOMPARE(s.lblfoodcount.font.face, QStringLiteral("arial"));
         QVERIFY(s.shpkriel.at(1) == body);
-        QVERIFY(window.mask().xored(QRegion(0, 0, 39, 30) - QRegion(0, 29, 1, 1)).isEmpty());
+        const QRegion outline = QRegion(0, 0, 239, 302) - QRegion(0, 301, 1, 1);
+        QVERIFY(window.mask().xored(outline).isEmpty());
         skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 0, 1, 1));
-        QVERIFY(!loader.load(skin.skinPath(), s, &window, facts));
-        QImage seen(1, 1, QImage::Format_RGB32);
-        seen.fill(Qt::black);
-        window.render(&seen);
-        QCOMPARE(seen.pixel(0, 0), qRgb(0, 0, 0));
+        const std::optional<SkinError> error = loader.load(skin.skinPath(), s, &window, facts);
+        QVERIFY(error && error->file.endsWith("/skin.bmp"));
+        QVERIFY2(error->reason.startsWith("leaves no pixel"), qPrintable(error->reason));
+        QVERIFY(window.mask().xored(outline).isEmpty());
     }
 
     void refusedValueStopsTheLoadAtItsKey_data()
@@ -249,6 +256,82 @@ private slots:
         const bool coloursRead = section == "Styles" || section == "Ratio";
         QCOMPARE(s.lblfoodcount.foreColor, coloursRead ? Color::fromRgb(200, 100, 50) : Color());
         QCOMPARE(rect(s.head().bounds), rect(playWindowLayout().head().bounds));
+    }
+
+    // The play area must lie wholly inside the 60 × 50 pixel window: the value blamed is the edge
+    // that lies outside, or the cell size when 19 cells are more than the window holds.
+    void playAreaOutsideTheWindowIsRefusedNamingTheValueToChange()
+    {
+        const std::tuple<const char*, const char*, const char*> values[] = {
+            {"PlayAreaX", "22", ""},
+            {"PlayAreaX", "22.01", "PlayAreaX"},
+            {"PlayAreaX", "-0.01", "PlayAreaX"},
+            {"PlayAreaX", "1e37", "PlayAreaX"},
+            {"PlayAreaY", "12", ""},
+            {"PlayAreaY", "12.01", "PlayAreaY"},
+            {"PlayAreaY", "-1", "PlayAreaY"},
+            {"SizeRatio", "2.6", "PlayAreaY"},
+            {"SizeRatio", "2.7", "SizeRatio"},
+        };
+        for (const auto& [key, value, refused] : values) {
+            SkinFolder skin;
+            skin.setValue(key == QString("SizeRatio") ? "Ratio" : "Positions", key, value);
+            PlayWindowScene s = playWindowLayout();
+            const std::optional<SkinError> error = load(skin, s);
+            QVERIFY2(QString(error ? error->key : "") == refused, value);
+            if (error)
+                QVERIFY2(error->reason.contains(" outside the 60 × 50 pixel window"),
+                         qPrintable(error->reason));
+        }
+    }
+
+    // On any skin the loader takes, a fresh game's head walks the 19 cells of a row or column and
+    // dies on the step to the first cell outside, on every side: cells and places of a fraction
+    // of a pixel, on a screen of 15 twips a pixel and on one of 13.0625 across and 12 down.
+    void freshGameStopsAtTheFirstCellOutsideOnEverySide()
+    {
+        const std::tuple<const char*, const char*, const char*> skins[] = {
+            {"16.01", "0.3", "1.7"},
+            {"12.3", "17.71", "3.09"},
+            {"7.77", "0", "0"},
+            {"3.3333", "101.1", "33.3"},
+        };
+        const std::pair<Heading, QPoint> walks[] = {{Heading::Right, {0, 0}},
+                                                    {Heading::Left, {18, 0}},
+                                                    {Heading::Down, {0, 0}},
+                                                    {Heading::Up, {0, 18}}};
+        QImage bitmap(420, 420, QImage::Format_RGB32);
+        bitmap.fill(Qt::gray);
+        bitmap.setPixel(0, 419, qRgb(255, 0, 255));
+        for (const auto& [cell, x, y] : skins) {
+            for (const auto& [across, down] : {std::pair{15.0f, 15.0f}, {13.0625f, 12.0f}}) {
+                SkinFolder skin;
+                skin.setBitmap(bitmap);
+                skin.setValue("Ratio", "SizeRatio", cell);
+                skin.setValue("Positions", "PlayAreaX", x);
+                skin.setValue("Positions", "PlayAreaY", y);
+                FixedFacts facts;
+                facts.twipsAcross = across;
+                facts.twipsDown = down;
+                for (const auto& [heading, start] : walks) {
+                    PlayWindowScene s = playWindowLayout();
+                    QVERIFY(!SkinLoader().load(skin.skinPath(), s, nullptr, facts));
+                    SeededRandom random;
+                    const QPoint food = start.y() == 0 ? QPoint(9, 18) : QPoint(18, 9);
+                    for (int i : {food.x(), food.y(), start.x(), start.y()})
+                        random.scripted.push_back(SeededRandom::pickIndex(i));
+                    KrielState state{heading, 0, 0};
+                    NewGame(s, state, random);
+                    const QString where = QString("%1 at %2, %3, %4 twips a pixel, heading %5")
+                                              .arg(cell, x, y)
+                                              .arg(across)
+                                              .arg(int(heading));
+                    for (int step = 1; step <= 19; ++step)
+                        QVERIFY2(Tick(s, state, 6, random).died == (step == 19),
+                                 qPrintable(where + QString(", step %1").arg(step)));
+                }
+            }
+        }
     }
 
     // Every code the format allows, read from the file, and one past the last.
@@ -298,7 +381,7 @@ private slots:
         row("skin.bmp", "enormous",
             monoBitmap(1, 1).replace(18, 8, QByteArray::fromHex("a0860100a0860100")), unreadable);
         // Each limit refuses a whole file one pixel over it, which Qt alone would decode.
-        row("skin.bmp", "8192 x 10", monoBitmap(8192, 10), "");
+        row("skin.bmp", "8192 x 40", monoBitmap(8192, 40), "");
         row("skin.bmp", "10 x 8193", monoBitmap(10, 8193), unreadable);
         row("skin.bmp", "8000 x 4000", monoBitmap(8000, 4000), "");
         row("skin.bmp", "8000 x 4001", monoBitmap(8000, 4001), unreadable);
@@ -347,19 +430,28 @@ private slots:
         const SkinCheck check = checkSkin(skin.skinPath(), FixedFacts());
         QVERIFY(check.ok);
         QCOMPARE(check.report, "ok: 60 × 50 pixels, cells of 2 pixels, a 19 × 19 grid of 38 × 38 "
-                               "pixels at 4, 5; an outline of 2 rectangles; named \"Test skin\"");
+                               "pixels at 4, 2; an outline of 2 rectangles; named \"Test skin\"");
         const PlayWindowScene scene = previewScene(check.scene);
         const QImage window = renderPlayWindow(scene, check.outline, PixelScale{15, 15});
         QCOMPARE(window.size(), QSize(60, 50));
         QCOMPARE(qAlpha(window.pixel(0, 49)), 0);   // the bottom-left colour
         QCOMPARE(qAlpha(window.pixel(59, 10)), 0);  // the rightmost column
         QCOMPARE(window.pixel(1, 1), qRgb(128, 128, 128));
-        // The head at column 9, row 8 of a grid of 2-pixel cells from (4, 5), in the kriel's
+        // The head at column 9, row 8 of a grid of 2-pixel cells from (4, 2), in the kriel's
         // colour, and the notifier round it.
-        QCOMPARE(window.pixel(4 + 18, 5 + 16), qRgb(0, 0, 255));
-        QCOMPARE(window.pixel(4 + 18 - 2, 5 + 16 - 2), qRgb(255, 255, 0));
+        QCOMPARE(window.pixel(4 + 18, 2 + 16), qRgb(0, 0, 255));
+        QCOMPARE(window.pixel(4 + 18 - 2, 2 + 16 - 2), qRgb(255, 255, 0));
         QCOMPARE(scene.lblfoodcount.caption, QStringLiteral("24"));
 
+        // What a skin says reaches the terminal as it stands, but for what a terminal acts on.
+        skin.setValue("Info", "Name", "A\x1b]2;title\x07\u202eB");
+        QVERIFY(checkSkin(skin.skinPath(), FixedFacts())
+                    .report.endsWith("; named \"A\\x1B]2;title\\x07\\u202EB\""));
+        const QString utf16 = "[Positions]\r\nPlayAreaX=4\r\n";
+        skin.writeConfig(
+            QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2));
+        QCOMPARE(checkSkin(skin.skinPath(), FixedFacts()).report,
+                 "config.ini: is UTF-16 text: save it as plain text (UTF-8)");
         skin.setValue("Colors", "KrielR", "-1");
         QCOMPARE(checkSkin(skin.skinPath(), FixedFacts()).report,
                  "config.ini [Colors] KrielR = \"-1\": not a colour component from 0 up");

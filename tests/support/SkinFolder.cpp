@@ -11,6 +11,7 @@ QByteArray monoBitmap(int width, int height)
 {
     QImage image(width, height, QImage::Format_Mono);
     image.fill(0);
+    image.setPixel(0, 0, 1);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     return image.save(&buffer, "BMP") ? bytes : QByteArray();
@@ -19,7 +20,7 @@ QByteArray monoBitmap(int width, int height)
 SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
     : m_skinPath(m_dir.path() + '/' + skinsFolder + '/' + name)
     , m_entries{
-          {"Positions", "PlayAreaX", "4"},   {"Positions", "PlayAreaY", "5"},
+          {"Positions", "PlayAreaX", "4"},   {"Positions", "PlayAreaY", "2"},
           {"Positions", "ScoreTextX", "50"}, {"Positions", "ScoreTextY", "2"},
           {"Colors", "KrielR", "0"},         {"Colors", "KrielG", "0"},
           {"Colors", "KrielB", "255"},       {"Colors", "NotifierR", "255"},

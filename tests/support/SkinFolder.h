@@ -8,12 +8,13 @@
 
 // The smallest GIF there is: one transparent pixel.
 extern const QByteArray TinyGif;
-// A BMP of one bit a pixel, all black, which keeps the largest bitmap allowed within 4 MB.
+// A BMP of one bit a pixel, all black but for its top-left pixel, which keeps the largest bitmap
+// allowed within 4 MB and still leaves a window one pixel to show.
 QByteArray monoBitmap(int width, int height);
 
 // A program folder in a temporary directory holding one complete, valid skin in Skins/<name>:
 // a 60 × 50 grey bitmap whose bottom-left pixel is magenta, a 1 × 1 GIF, and a config.ini with
-// every key (PlayArea 4, 5; ScoreText 50, 2; SizeRatio 2, so 30-twip cells at 15 twips a pixel).
+// every key (PlayArea 4, 2; ScoreText 50, 2; SizeRatio 2, so 30-twip cells at 15 twips a pixel).
 // With `skinsFolder` "kriel/Skins", the directory stands for a player's data home instead.
 class SkinFolder {
 public:
