@@ -5,6 +5,9 @@
 #include "platform/NumberText.h"
 #include "platform/SettingKeys.h"
 
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
 #include <cmath>
 
 using namespace SettingKeys;
@@ -37,11 +40,33 @@ bool isNewRecord(qint16 stored, qint16 finalScore)
 
 QString storableName(const QString& typed)
 {
-    QString name = typed;
-    for (QChar& c : name)
-        if (c.unicode() > 127)
-            c = u'?';
+    QString name;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, typed);
+    bool halfAFlag = false;
+    for (qsizetype start = 0, end = characters.toNextBoundary(); end > start;
+         start = end, end = characters.toNextBoundary()) {
+        const QStringView character = QStringView(typed).mid(start, end - start);
+        // A flag is two regional indicators, which this Qt takes for two characters.
+        const char32_t first = character.toUcs4().value(0);
+        const bool indicator = first >= 0x1F1E6 && first <= 0x1F1FF && character.size() == 2;
+        if (indicator && halfAFlag) {
+            halfAFlag = false;
+            continue;
+        }
+        halfAFlag = indicator;
+        const bool ascii = std::all_of(character.begin(), character.end(),
+                                       [](QChar c) { return c.unicode() <= 127; });
+        name += ascii ? character.toString() : QStringLiteral("?");
+    }
     return name;
+}
+
+QString recordOvertakenMessage(qint16 stored, qint16 score)
+{
+    return QStringLiteral("While this game ended, another game of Kriel saved a high score of %1, "
+                          "which your %2 does not beat. The high score stays as it is.")
+        .arg(stored)
+        .arg(score);
 }
 
 bool writeRecord(SettingsStore& store, const QString& name, const QString& score,

@@ -16,8 +16,12 @@ qint16 storedScore(const SettingsStore& store);
 // Only a strictly higher score beats the record.
 bool isNewRecord(qint16 stored, qint16 finalScore);
 
-// The name as the cipher can carry it: each character outside codes 0 to 127 becomes "?".
+// The name as the cipher can carry it: each character the player sees (a letter with its accents,
+// an emoji with its modifiers) that is not all codes 0 to 127 becomes one "?".
 QString storableName(const QString& typed);
+
+// What the player is told when a record saved elsewhere meanwhile is no longer beaten.
+QString recordOvertakenMessage(qint16 stored, qint16 score);
 
 // Saved together: a program killed meanwhile leaves the old record or the new one. False when the
 // store could not be saved.

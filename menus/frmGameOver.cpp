@@ -25,12 +25,12 @@ void frmGameOver::connectControls()
 
 void frmGameOver::Form_Load()
 {
-    const qint16 finalScore = m_windows.main->FinalScore;
+    m_score = m_windows.main->FinalScore;
     const frmOps& menu = *m_windows.ops;
-    setCaption(control("lblScore"), QString::number(finalScore));
+    setCaption(control("lblScore"), QString::number(m_score));
     setCaption(control("lblDiff"), menu.DifficultyName);
 
-    if (isNewRecord(storedScore(m_platform.settings), finalScore)) {
+    if (isNewRecord(storedScore(m_platform.settings), m_score)) {
         control("Command3")->setVisible(true);
         window()->setWindowTitle(QStringLiteral("Kriel - New High Score!!"));
         playGameSound(m_platform, menu.SoundsSetting, "hiscore.WAV");
@@ -47,11 +47,16 @@ void frmGameOver::Command3_Click()
 {
     const QString name = m_platform.dialogs.input(
         window(), QStringLiteral("Please enter your name."), QStringLiteral("High Score"));
-    // A record is entered without a word; only a record that could not be saved is reported.
-    if (!writeRecord(m_platform.settings, storableName(name), captionOf(control("lblScore")),
-                     m_windows.ops->DifficultyName))
-        m_platform.dialogs.message(window(), notSavedMessage(m_platform.settings),
-                                   QStringLiteral("High Score"));
+    // Another copy of the game may have saved a record while this one waited for the name: looked
+    // at again now, so that a record is never lowered. A record is entered without a word; only
+    // one that is not stored is reported.
+    const qint16 stored = storedScore(m_platform.settings);
+    const QString title = QStringLiteral("High Score");
+    if (!isNewRecord(stored, m_score))
+        m_platform.dialogs.message(window(), recordOvertakenMessage(stored, m_score), title);
+    else if (!writeRecord(m_platform.settings, storableName(name), captionOf(control("lblScore")),
+                          m_windows.ops->DifficultyName))
+        m_platform.dialogs.message(window(), notSavedMessage(m_platform.settings), title);
     Unload();
     m_windows.ops->Show();
 }

@@ -18,4 +18,5 @@ private:
     void Command3_Click();  // Enter Name
 
     Windows& m_windows;
+    qint16 m_score = 0;  // the score shown, which a name would be stored with
 };

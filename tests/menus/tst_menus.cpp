@@ -200,12 +200,38 @@ private slots:
         const QWidget* level = program.gameOver.control("lblDiff");
         QCOMPARE(level->geometry(), QRect(1560 / 15, 840 / 12, 1695 / 15, qRound(255 / 12.0)));
 
-        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝ")};
+        // One '?' for each character as the player sees it: an accent, written alone or with
+        // its letter, an emoji, a flag of two codes.
+        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝe\u0301😀🇩🇪!")};
         program.click(program.gameOver, "Command3");
         QCOMPARE(program.fake.settings.writes,
-                 QStringList({"HighScore/Name=" + Encipher("Zo? ?"),
+                 QStringList({"HighScore/Name=" + Encipher("Zo? ????!"),
                               "HighScore/Score=" + Encipher("32767"),
                               "HighScore/Level=" + Encipher("Medium")}));
+    }
+
+    // Another copy of the game saves a record while this one asks for the name: a record it no
+    // longer beats, an equal one included, is left as it is, and the player is told.
+    void recordSavedMeanwhileIsNeverLowered()
+    {
+        for (const char* meanwhile : {"500", "50", "49"}) {
+            FakeProgram program;
+            program.fake.settings.values["HighScore/Score"] = Encipher("36");
+            program.play.FinalScore = 50;
+            program.gameOver.Show();
+            program.fake.dialogs.whileOpen = [&] {
+                program.fake.settings.values["HighScore/Score"] = Encipher(meanwhile);
+            };
+            program.click(program.gameOver, "Command3");
+            const bool beaten = QString(meanwhile) == "49";
+            QCOMPARE(program.fake.settings.writes.size(), beaten ? 3 : 0);
+            QCOMPARE(program.fake.dialogs.shown.size(), beaten ? 1 : 2);
+            if (!beaten)
+                QVERIFY2(
+                    program.fake.dialogs.shown[1].prompt.contains(
+                        QString("a high score of %1, which your 50 does not beat").arg(meanwhile)),
+                    qPrintable(program.fake.dialogs.shown[1].prompt));
+        }
     }
 
     // Without a whole score and a known difficulty the food eaten keeps the design's text.
