@@ -202,10 +202,10 @@ private slots:
 
         // One '?' for each character as the player sees it: an accent, written alone or with
         // its letter, an emoji, a flag of two codes.
-        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝe\u0301😀🇩🇪!")};
+        program.fake.dialogs.answers = {QStringLiteral("Zoë Ŝe\u0301😀🇩🇪.")};
         program.click(program.gameOver, "Command3");
         QCOMPARE(program.fake.settings.writes,
-                 QStringList({"HighScore/Name=" + Encipher("Zo? ????!"),
+                 QStringList({"HighScore/Name=" + Encipher("Zo? ????."),
                               "HighScore/Score=" + Encipher("32767"),
                               "HighScore/Level=" + Encipher("Medium")}));
     }
