@@ -40,7 +40,11 @@ QWidget* makeControl(const ControlLayout& c, QWidget* parent)
     case ControlKind::Frame:
         return new QGroupBox(c.caption, parent);
     case ControlKind::Label: {
-        auto* label = new QLabel(c.caption, parent);
+        auto* label = new QLabel(parent);
+        // Labels show names, paths and skin texts: Qt would take any that looks like markup for
+        // rich text, and load the pictures it names.
+        label->setTextFormat(Qt::PlainText);
+        label->setText(c.caption);
         label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return label;
     }
@@ -62,6 +66,7 @@ QWidget* makeControl(const ControlLayout& c, QWidget* parent)
         return new QListWidget(parent);
     case ControlKind::PictureBox: {
         auto* box = new QLabel(parent);
+        box->setTextFormat(Qt::PlainText);
         box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setPixmap(QPixmap(c.picture));

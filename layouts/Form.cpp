@@ -1,6 +1,7 @@
 #include "Form.h"
 
 #include "platform/DialogFrame.h"
+#include "platform/LiteralTitle.h"
 #include "platform/Platform.h"
 
 #include <QCloseEvent>
@@ -37,6 +38,12 @@ void Form::Show()
     m_window->activateWindow();
 }
 
+void Form::setTitle(const QString& text)
+{
+    if (m_window)
+        m_window->setWindowTitle(literalTitle(text));
+}
+
 void Form::Unload()
 {
     if (!m_window)
@@ -56,7 +63,7 @@ FormWindow::FormWindow(Form& form, const QString& caption)
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_form(form)
 {
-    setWindowTitle(caption);
+    setWindowTitle(literalTitle(caption));
 }
 
 void FormWindow::closeEvent(QCloseEvent* event)

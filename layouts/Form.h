@@ -25,6 +25,8 @@ public:
     bool isLoaded() const { return m_window != nullptr; }
 
     QWidget* window() const { return m_window; }
+    // Sets the window's title to show exactly `text`.
+    void setTitle(const QString& text);
     template <typename T = QWidget> T* control(const QString& name) const
     {
         return qobject_cast<T*>(m_controls.value(name).data());

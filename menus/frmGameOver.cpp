@@ -32,7 +32,7 @@ void frmGameOver::Form_Load()
 
     if (isNewRecord(storedScore(m_platform.settings), m_score)) {
         control("Command3")->setVisible(true);
-        window()->setWindowTitle(QStringLiteral("Kriel - New High Score!!"));
+        setTitle(QStringLiteral("Kriel - New High Score!!"));
         playGameSound(m_platform, menu.SoundsSetting, "hiscore.WAV");
     }
 }

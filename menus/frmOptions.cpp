@@ -42,10 +42,10 @@ void frmOptions::connectControls()
 void frmOptions::Form_Load()
 {
     const ProgramVersion version = ProgramFacts::version();
-    window()->setWindowTitle(QStringLiteral("Kriel - Settings - [Version %1.%2.%3]")
-                                 .arg(version.major)
-                                 .arg(version.minor)
-                                 .arg(version.revision));
+    setTitle(QStringLiteral("Kriel - Settings - [Version %1.%2.%3]")
+                 .arg(version.major)
+                 .arg(version.minor)
+                 .arg(version.revision));
     const frmOps& menu = *m_windows.ops;
     control<QCheckBox>("Check1")->setChecked(isOn(menu.SoundsSetting));
     control<QCheckBox>("Check2")->setChecked(isOn(menu.OnTopSetting));

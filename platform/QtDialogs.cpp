@@ -1,9 +1,11 @@
 #include "QtDialogs.h"
 
 #include "DialogFrame.h"
+#include "LiteralTitle.h"
 #include "QtProgramFacts.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -11,8 +13,14 @@ void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& ti
 {
     // Kept on the heap: should its owner go while the box is open, the box goes with it instead of
     // being destroyed twice.
-    QPointer<QMessageBox> box =
-        new QMessageBox(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, owner);
+    QPointer<QMessageBox> box = new QMessageBox(owner);
+    box->setIcon(QMessageBox::NoIcon);
+    box->setStandardButtons(QMessageBox::Ok);
+    box->setWindowTitle(literalTitle(title));
+    // Messages name skin folders and paths, which Qt would take for rich text where they look
+    // like markup, loading the pictures they name.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(prompt);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->exec();
 }
@@ -21,8 +29,10 @@ QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& t
 {
     // Should its owner go while the box is open, the box goes with it.
     QPointer<QInputDialog> box = new QInputDialog(owner);
-    box->setWindowTitle(title);
+    box->setWindowTitle(literalTitle(title));
     box->setLabelText(prompt);
+    for (QLabel* label : box->findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     box->adjustSize();
     box->setFixedSize(box->size());
     frameAsDialog(box, QtProgramFacts().workArea());

@@ -7,6 +7,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QUrl>
 
 frmSkin::frmSkin(Platform& platform)
@@ -55,7 +56,9 @@ void frmSkin::FillSkinList(const QStringList& folders)
     QStringList lines;
     for (const QString& folder : folders)
         lines.append(folder + u'/');
-    label->setToolTip(QStringLiteral("Skins are read from:\n") + lines.join(u'\n'));
+    // A tooltip takes text that looks like markup for rich text, as a label would.
+    label->setToolTip(Qt::convertFromPlainText(
+        QStringLiteral("Skins are read from:\n") + lines.join(u'\n'), Qt::WhiteSpaceNoWrap));
 }
 
 QString frmSkin::selectedSkin() const
@@ -77,8 +80,8 @@ void frmSkin::List1_Click()
     const QString info = QStringLiteral("Info");
     const QString name = LoadSkin(info, QStringLiteral("Name"));
     setCaption(control("skinname"), QStringLiteral("Skin Name: ") + name);
-    window()->setWindowTitle(name.isEmpty() ? QStringLiteral("Skin Selector")
-                                            : QStringLiteral("Skin Selector - ") + name);
+    setTitle(name.isEmpty() ? QStringLiteral("Skin Selector")
+                            : QStringLiteral("Skin Selector - ") + name);
     setCaption(control("author"),
                QStringLiteral("Author: ") + LoadSkin(info, QStringLiteral("Author")));
     SkinWebSite = LoadSkin(info, QStringLiteral("WebSite"));

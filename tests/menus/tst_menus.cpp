@@ -9,15 +9,21 @@
 #include "menus/frmOps.h"
 #include "menus/frmOptions.h"
 #include "platform/DialogFrame.h"
+#include "platform/QtDialogs.h"
 #include "skins/frmSkin.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 using Crypt::Encipher;
 
@@ -251,6 +257,35 @@ private slots:
             QCOMPARE(shown, QStringList({"Ann", score, level, food}));
             program.highScore.Unload();
         }
+        // A name shows as it was typed, never as markup.
+        writeRecord(program.fake.settings, pictureMarkup(program.skin.programFolder()), "6",
+                    "Easy");
+        program.highScore.Show();
+        QVERIFY(program.highScore.control("lblName")->height() < 100);
+    }
+
+    // The real boxes show names and paths as their characters stand, title included: neither as
+    // markup nor with a title's "[*]" taken for the mark of unsaved changes.
+    void boxesShowTextAsItStands()
+    {
+        const QTemporaryDir dir;
+        const QString text = pictureMarkup(dir.path()) + "[*]";
+        QtDialogs dialogs;
+        QStringList titles;
+        int tallLabels = 0;
+        const auto look = [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            titles << box->windowHandle()->title();
+            for (const QLabel* label : box->findChildren<QLabel*>())
+                tallLabels += label->sizeHint().height() >= 100;
+            qobject_cast<QDialog*>(box)->done(0);
+        };
+        QTimer::singleShot(0, look);
+        dialogs.message(nullptr, text, text);
+        QTimer::singleShot(0, look);
+        dialogs.input(nullptr, text, text);
+        QCOMPARE(titles, QStringList({text, text}));
+        QCOMPARE(tallLabels, 0);
     }
 
     void settingsShowAndChangeTheMenuCopies()

@@ -14,11 +14,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QWidget>
+#include <QWindow>
 
 #include <sys/stat.h>
 
@@ -621,6 +624,26 @@ private slots:
         s.form.Show();
         s.click("Command1");
         QCOMPARE(s.fake.settings.writes, QStringList({"Config/Skin=mine", "Config/Skin=Gone"}));
+    }
+
+    // A skin's texts and the folders' paths show as their characters stand: never as markup,
+    // whose pictures Qt would load, nor with a title's "[*]" taken for a mark.
+    void selectorShowsSkinTextsAsTheyStand()
+    {
+        Skins s;
+        const QString markup = pictureMarkup(s.program.programFolder());
+        s.addSkin(s.programSkins(), "Odd",
+                  ("[Info]\nName=" + markup + "[*]\nAuthor=" + markup + "\n").toUtf8());
+        s.fake.facts.playerData = s.program.programFolder() + "/" + markup;
+        s.fake.settings.values["Config/Skin"] = "Odd";
+        s.form.Show();
+        QCOMPARE(s.form.window()->windowHandle()->title(), "Skin Selector - " + markup + "[*]");
+        for (const QLabel* label : s.form.window()->findChildren<QLabel*>())
+            QVERIFY2(label->sizeHint().height() < 100, qPrintable(label->objectName()));
+        QTextDocument tip;
+        tip.setHtml(s.form.control("Label3")->toolTip());
+        QCOMPARE(tip.toPlainText(), "Skins are read from:\n" + s.programSkins() + "\n"
+                                        + s.fake.facts.playerData + "/kriel/Skins/");
     }
 
 private:

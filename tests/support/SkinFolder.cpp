@@ -17,6 +17,15 @@ QByteArray monoBitmap(int width, int height)
     return image.save(&buffer, "BMP") ? bytes : QByteArray();
 }
 
+QString pictureMarkup(const QString& folder)
+{
+    const QString path = folder + QStringLiteral("/big.png");
+    QImage picture(400, 400, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    picture.save(path);
+    return QStringLiteral("<img src=\"%1\">").arg(path);
+}
+
 SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
     : m_skinPath(m_dir.path() + '/' + skinsFolder + '/' + name)
     , m_entries{

@@ -12,6 +12,10 @@ extern const QByteArray TinyGif;
 // allowed within 4 MB and still leaves a window one pixel to show.
 QByteArray monoBitmap(int width, int height);
 
+// Markup naming a 400 × 400 picture, which it writes into `folder`: text that a control took for
+// rich text would load the picture and grow to hold it.
+QString pictureMarkup(const QString& folder);
+
 // A program folder in a temporary directory holding one complete, valid skin in Skins/<name>:
 // a 60 × 50 grey bitmap whose bottom-left pixel is magenta, a 1 × 1 GIF, and a config.ini with
 // every key (PlayArea 4, 2; ScoreText 50, 2; SizeRatio 2, so 30-twip cells at 15 twips a pixel).
