@@ -16,6 +16,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTimers.h"
+#include "platform/SignalEndRequests.h"
 #include "skins/SkinFolders.h"
 #include "skins/frmSkin.h"
 
@@ -59,7 +60,9 @@ int main(int argc, char* argv[])
     QtTimers timers;
     OpenWindows openWindows([] { QCoreApplication::quit(); });
     QtShell shell(dialogs);
-    Platform platform{settings, sound, dialogs, random, facts, end, timers, openWindows, shell};
+    SignalEndRequests endRequests;
+    Platform platform{settings, sound,  dialogs,     random, facts,
+                      end,      timers, openWindows, shell,  endRequests};
 
     Windows windows;
     frmOps menu(platform, windows);

@@ -76,6 +76,7 @@ int main(int argc, char** argv)
     facts.folder = QStringLiteral(KRIEL_PROGRAM_FOLDER);
     RecordingEnd end;
     RecordingShell shell;
+    DeliveredEndRequests endRequests;
     OpenWindows windows([] {});
     frmMain* play = nullptr;
     StampedTimers timers([&] {
@@ -85,7 +86,8 @@ int main(int argc, char** argv)
         if (int(timers.stamps.size()) > Intervals + 1)
             QCoreApplication::exit(0);
     });
-    Platform platform{settings, sound, dialogs, random, facts, end, timers, windows, shell};
+    Platform platform{settings, sound,  dialogs, random, facts,
+                      end,      timers, windows, shell,  endRequests};
 
     StartMenuMembers hard;
     hard.PointsPerFood = 8;

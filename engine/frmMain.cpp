@@ -50,10 +50,13 @@ private:
 frmMain::frmMain(Platform& platform, const StartMenuMembers& frmOps)
     : m_platform(platform)
     , m_frmOps(frmOps)
-{}
+{
+    m_platform.endRequests.whenAsked([this] { desktopAsksToEnd(); });
+}
 
 frmMain::~frmMain()
 {
+    m_platform.endRequests.whenAsked({});
     delete m_widget;
     for (const QPointer<PlayWidget>& widget : m_retiredWidgets)
         delete widget;
@@ -162,6 +165,12 @@ void frmMain::Unload()
         m_widget = nullptr;
     }
     m_platform.windows.unloaded();
+}
+
+void frmMain::desktopAsksToEnd()
+{
+    Unload();
+    m_platform.end.endNow();
 }
 
 void frmMain::placeWindow()

@@ -69,6 +69,9 @@ private:
     class HandlerScope;
 
     void Form_Load();
+    // The desktop asks the program to end (EndRequests.h), and it ends as the close box ends a
+    // game: the window unloaded when it is loaded, nothing asked, even under a modal box.
+    void desktopAsksToEnd();
     bool runSkinLoader();
     void placeWindow();
     void refresh();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "EndRequests.h"
 #include "OpenWindows.h"
 #include "ProgramEnd.h"
 #include "ProgramFacts.h"
@@ -22,4 +23,5 @@ struct Platform {
     TimerFactory& timers;
     OpenWindows& windows;
     Shell& shell;
+    EndRequests& endRequests;
 };

@@ -12,12 +12,20 @@ QString QtProgramFacts::programFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
-QString xdgDataHome(const QString& xdgDataHomeVariable, const QString& home)
+static QString xdgBaseFolder(const QString& variable, const QString& fallback)
 {
     // A relative value is to be ignored, as if unset.
-    if (QDir::isAbsolutePath(xdgDataHomeVariable))
-        return QDir::cleanPath(xdgDataHomeVariable);
-    return QDir::cleanPath(home + QStringLiteral("/.local/share"));
+    return QDir::cleanPath(QDir::isAbsolutePath(variable) ? variable : fallback);
+}
+
+QString xdgDataHome(const QString& xdgDataHomeVariable, const QString& home)
+{
+    return xdgBaseFolder(xdgDataHomeVariable, home + QStringLiteral("/.local/share"));
+}
+
+QString xdgConfigHome(const QString& xdgConfigHomeVariable, const QString& home)
+{
+    return xdgBaseFolder(xdgConfigHomeVariable, home + QStringLiteral("/.config"));
 }
 
 QString QtProgramFacts::dataHome() const

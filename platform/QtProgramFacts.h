@@ -15,3 +15,5 @@ public:
 // The data home the XDG base directory rules give for these values of XDG_DATA_HOME and HOME: the
 // variable when it holds an absolute path, else HOME's .local/share.
 QString xdgDataHome(const QString& xdgDataHomeVariable, const QString& home);
+// The same for the config home: XDG_CONFIG_HOME when absolute, else HOME's .config.
+QString xdgConfigHome(const QString& xdgConfigHomeVariable, const QString& home);

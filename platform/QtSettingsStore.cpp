@@ -1,15 +1,19 @@
 #include "QtSettingsStore.h"
 
+#include "QtProgramFacts.h"
+
+#include <QDir>
 #include <QSettings>
 
 namespace {
 
 // Settings objects of one process share what they have read and written, so a fresh one per call
 // costs little; it also starts with a clean status, which tells whether this write was saved.
+// Named by its file: QSettings would otherwise follow XDG_CONFIG_HOME even where it is relative.
 class Store : public QSettings {
 public:
-    Store()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, "Vamblet", "Vamblet")
+    explicit Store(const QString& file)
+        : QSettings(file, QSettings::IniFormat)
     {}
 };
 
@@ -20,10 +24,15 @@ QString path(const QString& section, const QString& key)
 
 }  // namespace
 
+QtSettingsStore::QtSettingsStore()
+    : m_file(xdgConfigHome(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath())
+             + QStringLiteral("/Vamblet/Vamblet.ini"))
+{}
+
 QString QtSettingsStore::read(const QString& section, const QString& key,
                               const QString& fallback) const
 {
-    const QVariant value = Store().value(path(section, key));
+    const QVariant value = Store(m_file).value(path(section, key));
     if (!value.isValid())
         return fallback;
     // A hand-edited value with an unquoted comma comes back as a list; keep it as the text it was.
@@ -34,7 +43,7 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
 
 bool QtSettingsStore::writeAll(const QList<SettingValue>& values)
 {
-    Store store;
+    Store store(m_file);
     for (const SettingValue& v : values)
         store.setValue(path(v.section, v.key), v.value);
     // One sync for all: the file is replaced whole, through a new file renamed over it.
@@ -49,10 +58,5 @@ bool QtSettingsStore::writeAll(const QList<SettingValue>& values)
     }
     // The file it read was damaged, and that error is the only one QSettings keeps. A save wrote
     // a clean file in its place, which now reads without error; a failed one left the damage.
-    return Store().status() == QSettings::NoError;
-}
-
-QString QtSettingsStore::location() const
-{
-    return Store().fileName();
+    return Store(m_file).status() == QSettings::NoError;
 }

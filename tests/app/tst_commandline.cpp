@@ -45,14 +45,21 @@ private slots:
         QCOMPARE(run(KRIEL_PROGRAM, {"--version"}),
                  QStringList({"0", KRIEL_PROJECT_VERSION "\n", ""}));
 
-        QStringList r = run(KRIEL_PROGRAM, {"--help"}, {{"HOME", "/home/ann"}});
-        QCOMPARE(r.value(0), "0");
-        QVERIFY2(r.value(1).startsWith("usage: kriel [--version | --help]\n"),
-                 qPrintable(r.value(1)));
-        for (const char* line : {"  P           pause, and resume\n",
-                                 "your own in /home/ann/.local/share/kriel/Skins\n",
-                                 "Settings: /home/ann/.config/Vamblet/Vamblet.ini\n"})
-            QVERIFY2(r.value(1).contains(line), line);
+        // Relative XDG folders are ignored, as if unset.
+        QStringList r;
+        for (const char* relative : {"", "cfg"}) {
+            r = run(KRIEL_PROGRAM, {"--help"},
+                    {{"HOME", "/home/ann"},
+                     {"XDG_DATA_HOME", relative},
+                     {"XDG_CONFIG_HOME", relative}});
+            QCOMPARE(r.value(0), "0");
+            QVERIFY2(r.value(1).startsWith("usage: kriel [--version | --help]\n"),
+                     qPrintable(r.value(1)));
+            for (const char* line : {"  P           pause, and resume\n",
+                                     "your own in /home/ann/.local/share/kriel/Skins\n",
+                                     "Settings: /home/ann/.config/Vamblet/Vamblet.ini\n"})
+                QVERIFY2(r.value(1).contains(line), line);
+        }
 
         r = run(KRIEL_PROGRAM, {"--help"},
                 {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data"}, {"XDG_CONFIG_HOME", "/cfg"}});

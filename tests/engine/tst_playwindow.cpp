@@ -289,6 +289,51 @@ private slots:
         QCOMPARE(game.head(), start);
     }
 
+    void desktopsRequestEndsAsTheCloseBoxDoes_data()
+    {
+        QTest::addColumn<bool>("playing");
+        QTest::addColumn<int>("key");  // pressed before the request; 0 for none
+        QTest::addColumn<QStringList>("saved");
+        QTest::addColumn<int>("boxes");  // those open when the request came
+        const QStringList dragged{"Config/WinX=1805", "Config/WinY=3305"};
+        QTest::newRow("no game") << false << 0 << QStringList() << 0;
+        QTest::newRow("in play") << true << 0 << dragged << 0;
+        QTest::newRow("under the pause box") << true << int(KeyCodes::P) << dragged << 1;
+        QTest::newRow("under the code box") << true << int(KeyCodes::Eight) << dragged << 1;
+        // Saved once, when the game ended.
+        QTest::newRow("at the game-over dialog") << true << int(KeyCodes::Q) << dragged << 0;
+    }
+
+    // The desktop's request to end saves a dragged window's place, asks nothing, and ends the
+    // program, whatever box is open.
+    void desktopsRequestEndsAsTheCloseBoxDoes()
+    {
+        QFETCH(bool, playing);
+        QFETCH(int, key);
+        QFETCH(QStringList, saved);
+        QFETCH(int, boxes);
+        Game game;
+        bool delivered = false;
+        game.fake.dialogs.whileOpen = [&] {
+            delivered = true;
+            game.fake.endRequests.deliver();
+        };
+        if (playing) {
+            game.form.Show();
+            game.form.Form_MouseDown(QPointF(0, 0));
+            game.form.Form_MouseMove(Qt::LeftButton, QPointF(120, 220));
+        }
+        if (key != 0)
+            game.key(key);
+        if (!delivered)
+            game.fake.endRequests.deliver();
+        QCOMPARE(game.fake.settings.writes, saved);
+        QCOMPARE(game.fake.end.calls, 1);
+        QCOMPARE(game.fake.dialogs.shown.size(), boxes);
+        QCOMPARE(game.gameOvers, key == KeyCodes::Q ? 1 : 0);
+        QVERIFY(!game.form.isLoaded());
+    }
+
     void shapesDrawTheirFiguresAndOutlines()
     {
         using enum ShapeCode;

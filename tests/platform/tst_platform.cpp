@@ -7,6 +7,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
 #include "platform/SettingKeys.h"
+#include "platform/SignalEndRequests.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
@@ -16,6 +17,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -24,7 +26,9 @@
 #include <QUrl>
 #include <QtEndian>
 
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -67,7 +71,7 @@ class TestPlatform : public QObject {
 private slots:
     void initTestCase()
     {
-        // QSettings settles the user folder when the first one is made, so this comes first.
+        // A store settles its file when it is made, so this comes first.
         QVERIFY(m_configHome.isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
         QVERIFY(QDir(m_configHome.path()).mkpath("Vamblet"));
@@ -169,6 +173,78 @@ private slots:
             const QString whole = record.name + ' ' + record.score + ' ' + record.level;
             QVERIFY2(whole == "Ann 100 Easy" || whole == "Bob 200 Hard", qPrintable(whole));
         }
+    }
+
+    // The store lies in the config home of the XDG rules, which ignore a relative value: the folder
+    // the game was started from is never written.
+    void storeLiesInTheConfigHomeByTheXdgRules()
+    {
+        QTemporaryDir home, startedFrom;
+        const QByteArray oldHome = qgetenv("HOME");
+        const QString oldCurrent = QDir::currentPath();
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+            QDir::setCurrent(oldCurrent);
+        });
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QVERIFY(QDir::setCurrent(startedFrom.path()));
+        const std::pair<QString, QString> cases[] = {
+            {home.filePath("cfg/"), home.filePath("cfg/Vamblet/Vamblet.ini")},
+            {"cfg", home.filePath(".config/Vamblet/Vamblet.ini")},
+            {"", home.filePath(".config/Vamblet/Vamblet.ini")},
+        };
+        for (const auto& [variable, file] : cases) {
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(variable));
+            QtSettingsStore store;
+            QCOMPARE(store.location(), file);
+            QVERIFY(QFile::remove(file) || !QFile::exists(file));
+            QVERIFY(store.writeAll({{"Config", "Skin", variable}}));
+            QCOMPARE(QSettings(file, QSettings::IniFormat).value("Config/Skin"), variable);
+        }
+        QVERIFY(QDir(startedFrom.path()).isEmpty());
+    }
+
+    // Each of the desktop's ways of asking the program to end is handed on from the event loop,
+    // once; a signal found ignored stays so, and what each signal did before comes back.
+    void signalsToEndArriveThroughTheEventLoop()
+    {
+        const auto disposition = [](int signal) {
+            struct sigaction found {};
+            ::sigaction(signal, nullptr, &found);
+            return found.sa_handler;
+        };
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+            const auto before = disposition(signal);
+            int requests = 0;
+            {
+                SignalEndRequests ending;
+                ending.whenAsked([&] { ++requests; });
+                QCOMPARE(::raise(signal), 0);
+                QCOMPARE(requests, 0);
+                for (int i = 0; i < 100 && requests == 0; ++i)
+                    QCoreApplication::processEvents();
+                for (int i = 0; i < 10; ++i)
+                    QCoreApplication::processEvents();
+                QCOMPARE(requests, 1);
+            }
+            QVERIFY2(disposition(signal) == before, strsignal(signal));
+        }
+
+        struct sigaction found {};
+        ::sigaction(SIGHUP, nullptr, &found);
+        const auto restore = qScopeGuard([&] { ::sigaction(SIGHUP, &found, nullptr); });
+        std::signal(SIGHUP, SIG_IGN);
+        int requests = 0;
+        {
+            SignalEndRequests ending;
+            ending.whenAsked([&] { ++requests; });
+            QCOMPARE(::raise(SIGHUP), 0);
+            for (int i = 0; i < 10; ++i)
+                QCoreApplication::processEvents();
+        }
+        QCOMPARE(requests, 0);
+        QVERIFY(disposition(SIGHUP) == SIG_IGN);
     }
 
     void iniValueIsFoundAsSkinAuthorsWriteIt_data()

@@ -103,6 +103,17 @@ struct RecordingEnd final : ProgramEnd {
     int calls = 0;
 };
 
+// Requests to end that a test delivers, as the desktop would.
+struct DeliveredEndRequests final : EndRequests {
+    void whenAsked(std::function<void()> onRequest) override { handler = std::move(onRequest); }
+    void deliver()
+    {
+        if (handler)
+            handler();
+    }
+    std::function<void()> handler;
+};
+
 struct RecordingShell final : Shell {
     bool open(const QUrl& target) override
     {
@@ -175,7 +186,9 @@ struct FakePlatform {
     RecordingEnd end;
     ManualTimers timers;
     RecordingShell shell;
+    DeliveredEndRequests endRequests;
     int quits = 0;
     OpenWindows windows{[this] { ++quits; }};
-    Platform platform{settings, sound, dialogs, random, facts, end, timers, windows, shell};
+    Platform platform{settings, sound,  dialogs, random, facts,
+                      end,      timers, windows, shell,  endRequests};
 };
