@@ -63,8 +63,9 @@ QString storableName(const QString& typed)
 
 QString recordOvertakenMessage(qint16 stored, qint16 score)
 {
-    return QStringLiteral("While this game ended, another game of Kriel saved a high score of %1, "
-                          "which your %2 does not beat. The high score stays as it is.")
+    return QStringLiteral(
+               "Since this game ended, another game of Kriel has saved a high score of %1, "
+               "which your %2 does not beat. The high score stays as it is.")
         .arg(stored)
         .arg(score);
 }
