@@ -185,10 +185,7 @@ private slots:
         s.shpkriel.push_back(s.head());
         const Shape body = s.shpkriel.back();
         // Just tall enough for a play area of 19 cells 12.5 × 15 twips high from 5 pixels down.
-        QImage bitmap(240, 302, QImage::Format_RGB32);
-        bitmap.fill(Qt::gray);
-        bitmap.setPixel(0, 301, qRgb(255, 0, 255));
-        skin.setBitmap(bitmap);
+        skin.setBitmap(SkinFolder::defaultBitmap({240, 302}));
         // Values unlike the layout's own, so that each shows it was applied: Kriel's components
         // up to the largest 16-bit number, a half down and a half up, and cells and places of a
         // fraction of a pixel.
@@ -303,13 +300,10 @@ private slots:
                                                     {Heading::Left, {18, 0}},
                                                     {Heading::Down, {0, 0}},
                                                     {Heading::Up, {0, 18}}};
-        QImage bitmap(420, 420, QImage::Format_RGB32);
-        bitmap.fill(Qt::gray);
-        bitmap.setPixel(0, 419, qRgb(255, 0, 255));
         for (const auto& [cell, x, y] : skins) {
             for (const auto& [across, down] : {std::pair{15.0f, 15.0f}, {13.0625f, 12.0f}}) {
                 SkinFolder skin;
-                skin.setBitmap(bitmap);
+                skin.setBitmap(SkinFolder::defaultBitmap({420, 420}));
                 skin.setValue("Ratio", "SizeRatio", cell);
                 skin.setValue("Positions", "PlayAreaX", x);
                 skin.setValue("Positions", "PlayAreaY", y);

@@ -52,11 +52,11 @@ SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)
     writeEntries();
 }
 
-QImage SkinFolder::defaultBitmap()
+QImage SkinFolder::defaultBitmap(QSize size)
 {
-    QImage bitmap(60, 50, QImage::Format_RGB32);
+    QImage bitmap(size, QImage::Format_RGB32);
     bitmap.fill(QColor(128, 128, 128));
-    bitmap.setPixelColor(0, 49, QColor(255, 0, 255));
+    bitmap.setPixelColor(0, size.height() - 1, QColor(255, 0, 255));
     return bitmap;
 }
 

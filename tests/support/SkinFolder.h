@@ -45,7 +45,9 @@ public:
     // config.ini's values, each section's in the order they are written.
     const QList<Entry>& entries() const { return m_entries; }
 
-    static QImage defaultBitmap();
+    // Grey with a magenta bottom-left pixel: all of it but that pixel and the rightmost column
+    // shows.
+    static QImage defaultBitmap(QSize size = {60, 50});
 
 private:
     void writeEntries();
