@@ -10,6 +10,12 @@
 extern const QByteArray TinyGif;
 // A BMP of one bit a pixel, all black, which keeps the largest bitmap allowed within 4 MB.
 QByteArray monoBitmap(int width, int height);
+// The file Qt's writer makes of `image` in `format`.
+QByteArray writtenPicture(const QImage& image, const char* format, bool progressive = false);
+// Qt's progressive JPEG of a colour `image` has 10 scans, the last the refinement of the
+// luminance's AC coefficients, the heaviest to decode: this repeats that one, with its Huffman
+// table, until the JPEG has `scans` in all.
+QByteArray progressiveJpeg(const QImage& image, int scans);
 
 // A program folder in a temporary directory holding one complete, valid skin in Skins/<name>:
 // a 60 × 50 grey bitmap whose bottom-left pixel is magenta, a 1 × 1 GIF, and a config.ini with
