@@ -7,14 +7,18 @@
 #include "engine/ScenePainter.h"
 #include "engine/Tick.h"
 #include "platform/ClockRandom.h"
+#include "platform/Pictures.h"
 #include "skins/Region.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -143,6 +147,40 @@ void BM_SkinLoadLargest(benchmark::State& state)
     loadSkinRepeatedly(state, folder);
 }
 BENCHMARK(BM_SkinLoadLargest)->Unit(benchmark::kMillisecond);
+
+// The slowest picture the loader takes: noise over the most pixels allowed, as a progressive JPEG
+// whose heaviest scan is repeated up to the most scans taken, or as many as the largest file holds.
+QByteArray slowestPicture()
+{
+    QImage noise(8000, 4000, QImage::Format_RGB32);
+    QRandomGenerator(1).fillRange(reinterpret_cast<quint32*>(noise.bits()),
+                                  noise.sizeInBytes() / 4);
+    const qint64 base = progressiveJpeg(noise, 10).size();
+    const qint64 perScan = progressiveJpeg(noise, 11).size() - base;
+    return progressiveJpeg(
+        noise, int(std::min<qint64>(MaxJpegScans, 10 + (MaxPictureBytes - base) / perScan)));
+}
+
+void BM_PictureLoadSlowest(benchmark::State& state)
+{
+    static const QByteArray slowest = slowestPicture();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("food.gif")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(slowest) != slowest.size())
+        std::abort();
+    file.close();
+    for (auto _ : state) {
+        const PictureResult result = loadPicture(file.fileName());
+        if (!result.loaded()) {
+            std::fprintf(stderr, "the slowest picture was refused: %s\n",
+                         qPrintable(result.refusal));
+            std::abort();
+        }
+    }
+    state.counters["scans"] = double(slowest.count("\xFF\xDA"));
+    state.counters["MB"] = double(slowest.size()) / (1 << 20);
+}
+BENCHMARK(BM_PictureLoadSlowest)->Unit(benchmark::kMillisecond);
 
 void BM_Tick(benchmark::State& state)
 {

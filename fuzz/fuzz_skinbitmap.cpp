@@ -81,23 +81,26 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::optional<QImage> picture = pictureFromBytes(
+    const PictureResult result = pictureFromBytes(
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (!picture)
+    // A refusal is one line of words, and nothing else comes with it.
+    FUZZ_CHECK(result.loaded() != result.picture.isNull());
+    FUZZ_CHECK(!result.refusal.contains(QLatin1Char('\n')));
+    if (!result.loaded())
         return 0;
-    FUZZ_CHECK(!picture->isNull());
-    FUZZ_CHECK(picture->width() <= MaxPictureSide && picture->height() <= MaxPictureSide);
-    FUZZ_CHECK(qint64(picture->width()) * picture->height() <= MaxPicturePixels);
+    const QImage& picture = result.picture;
+    FUZZ_CHECK(picture.width() <= MaxPictureSide && picture.height() <= MaxPictureSide);
+    FUZZ_CHECK(qint64(picture.width()) * picture.height() <= MaxPicturePixels);
 
     cDIBSection dib;
-    dib.CreateFromPicture(*picture);
+    dib.CreateFromPicture(picture);
     if (!dib.DIBSectionBitsPtr())
         return 0;
-    checkBuffer(dib, *picture);
+    checkBuffer(dib, picture);
 
     qint32 transColor = 1;
     Region region;
-    region.ScanPicture(*picture, transColor);
+    region.ScanPicture(picture, transColor);
     const quint8* bottomLeft = dib.DIBSectionBitsPtr();
     FUZZ_CHECK(transColor == colourAt(bottomLeft));
     checkOutline(region.hndRegion(), dib, transColor);

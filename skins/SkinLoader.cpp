@@ -62,13 +62,9 @@ SkinError fileError(const QString& path, const QString& reason)
     return {path, {}, {}, {}, reason};
 }
 
-SkinError pictureError(const QString& path)
+SkinError pictureError(const QString& path, const PictureResult& refused)
 {
-    const QString unusable =
-        QStringLiteral("unreadable, not a picture, or larger than %1 pixels a side or %2 in all")
-            .arg(MaxPictureSide)
-            .arg(MaxPicturePixels);
-    return fileError(path, regularFileProblem(path).value_or(unusable));
+    return fileError(path, refused.refusal);
 }
 
 // A play area the window does not wholly hold could not be played: the value to change is named,
@@ -115,20 +111,20 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
     SkinIniPath = SkinPath + QStringLiteral("/config.ini");
 
-    std::optional<QImage> bitmap = loadPicture(SkinBmpPath);
-    if (!bitmap)
-        return pictureError(SkinBmpPath);
-    SkinPicture = std::move(*bitmap);
+    PictureResult bitmap = loadPicture(SkinBmpPath);
+    if (!bitmap.loaded())
+        return pictureError(SkinBmpPath, bitmap);
+    SkinPicture = std::move(bitmap.picture);
 
     const PixelScale scale = PixelScale::of(facts);
     scene.width = scale.twipsX(SkinPicture.width());
     scene.height = scale.twipsY(SkinPicture.height());
 
     const QString foodPath = SkinPath + QStringLiteral("/food.gif");
-    std::optional<QImage> food = loadPicture(foodPath);
-    if (!food)
-        return pictureError(foodPath);
-    scene.shpfood.picture = std::move(*food);
+    PictureResult food = loadPicture(foodPath);
+    if (!food.loaded())
+        return pictureError(foodPath, food);
+    scene.shpfood.picture = std::move(food.picture);
 
     qint32 transColor = 1;
     SkinRegion.ScanPicture(SkinPicture, transColor);

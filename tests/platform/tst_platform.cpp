@@ -30,6 +30,7 @@
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
+#include <zlib.h>
 
 namespace {
 
@@ -50,6 +51,48 @@ QByteArray gifScreen(quint16 width, quint16 height)
     qToLittleEndian<quint16>(width, bytes.data() + 6);
     qToLittleEndian<quint16>(height, bytes.data() + 8);
     return bytes;
+}
+
+// An uncompressed 32-bit BMP, all black: Qt writes 24 bits a pixel at most.
+QByteArray bitmap32(quint32 width, quint32 height)
+{
+    QByteArray bytes(54, 0);
+    const auto put = [&](int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); };
+    const quint32 pixelBytes = 4 * width * height;
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put(2, 54 + pixelBytes);
+    put(10, 54);
+    put(14, 40);
+    put(18, width);
+    put(22, height);
+    put(26, 1 | 32 << 16);  // one plane, 32 bits a pixel
+    return bytes + QByteArray(pixelBytes, 0);
+}
+
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data)
+{
+    QByteArray chunk(4, 0);
+    qToBigEndian(quint32(data.size()), chunk.data());
+    chunk += type + data;
+    QByteArray crc(4, 0);
+    const auto typeOn = reinterpret_cast<const Bytef*>(chunk.constData() + 4);
+    qToBigEndian(quint32(crc32(0, typeOn, uInt(chunk.size() - 4))), crc.data());
+    return chunk + crc;
+}
+
+// A 1 x 1 grey PNG whose image data inflates to `dataBytes` (2 are the picture's: the row's
+// filter byte and the pixel), after `texts` compressed texts of 8,000,000 bytes each.
+QByteArray greyPng(int dataBytes, int texts = 0)
+{
+    const QByteArray text =
+        QByteArray("Comment\0\0", 9) + qCompress(QByteArray(8'000'000, 0)).sliced(4);
+    QByteArray png =
+        "\x89PNG\r\n\x1a\n" + pngChunk("IHDR", QByteArray::fromHex("00000001000000010800000000"));
+    for (int i = 0; i < texts; ++i)
+        png += pngChunk("zTXt", text);
+    return png + pngChunk("IDAT", qCompress(QByteArray(dataBytes, 0)).sliced(4))
+           + pngChunk("IEND", {});
 }
 
 // WinX, Skin, the score as the game-over dialog compares it, and the record as the viewer shows it.
@@ -392,22 +435,74 @@ private slots:
         }
     }
 
-    // Each file with the size of the picture it gives, or an empty size where it is refused.
-    void pictureLoadsOnlyWithinTheSizeLimit()
+    // Each file with what it gives: its size, or why it is refused. Qt's readers alone refuse a
+    // cut ICO, CUR, XPM or PNM, and would take every other file refused here.
+    void pictureLoadsOnlyWholeAndWithinItsBounds_data()
     {
-        const std::pair<QByteArray, QSize> files[] = {
-            {topDownBitmap(MaxPictureSide, 2), QSize(MaxPictureSide, 2)},
-            {gifScreen(MaxPictureSide, 1), QSize(MaxPictureSide, 1)},
-            {topDownBitmap(MaxPictureSide + 1, 1), QSize()},
-            {topDownBitmap(1, MaxPictureSide + 1), QSize()},
-            {topDownBitmap(4000, 8001), QSize()},  // too many pixels
-            {gifScreen(MaxPictureSide + 1, 1), QSize()},
-            {gifScreen(1, MaxPictureSide + 1), QSize()},
-        };
-        for (const auto& [file, size] : files) {
-            const std::optional<QImage> picture = pictureFromBytes(file);
-            QCOMPARE(picture ? picture->size() : QSize(), size);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("outcome");  // "W x H" when it loads
+        const QString endsEarly = "its data ends early";
+        const QString runsPast = "its data runs past its size";
+        const QString tooLarge = "larger than 8192 pixels a side or 32000000 in all";
+        QImage gradient(64, 48, QImage::Format_RGB32);
+        for (int y = 0; y < gradient.height(); ++y)
+            for (int x = 0; x < gradient.width(); ++x)
+                gradient.setPixel(x, y, qRgb(4 * x, 5 * y, 128));
+        const QStringList walked{"bmp", "jpeg", "png", "xbm"};
+        for (const char* format :
+             {"bmp", "cur", "ico", "jpeg", "pbm", "pgm", "png", "ppm", "xbm", "xpm"}) {
+            const QByteArray whole = writtenPicture(gradient, format);
+            QTest::addRow("%s whole", format) << whole << "64 x 48";
+            QTest::addRow("%s cut", format)
+                << whole.first(whole.size() * 3 / 4)
+                << (walked.contains(format) ? endsEarly : "not a picture");
         }
+        const auto row = [](const char* name) -> QTestData& { return QTest::newRow(name); };
+        const QByteArray plainPbm = "P1\n4 2\n0 1 0 1\n1 0 1 0\n";
+        row("pbm plain whole") << plainPbm << "4 x 2";
+        row("pbm plain cut") << plainPbm.chopped(4) << "not a picture";
+        row("gif whole") << TinyGif << "1 x 1";
+        row("gif cut") << TinyGif.chopped(2) << endsEarly;
+        // Its codes give two pixels to a frame of one.
+        row("gif past its frame") << QByteArray(TinyGif).replace(QByteArray::fromHex("4401"),
+                                                                 QByteArray::fromHex("040a"))
+                                  << runsPast;
+
+        const QByteArray jpeg = writtenPicture(gradient, "jpeg");
+        row("jpeg without its end marker") << jpeg.chopped(2) << endsEarly;
+        row("jpeg, then a thumbnail") << jpeg + jpeg << "64 x 48";
+        row("jpeg of the most scans") << progressiveJpeg(gradient, MaxJpegScans) << "64 x 48";
+        row("jpeg of a scan more") << progressiveJpeg(gradient, MaxJpegScans + 1)
+                                   << "a JPEG of 33 scans, more than the 32 taken";
+        row("png inflating to its size") << greyPng(2) << "1 x 1";
+        row("png inflating past it") << greyPng(3) << runsPast;
+        row("png of 4 texts of 8 MB") << greyPng(2, 4) << "1 x 1";
+        row("png of 5") << greyPng(2, 5)
+                        << "a PNG whose compressed texts could inflate to more than 32 MB";
+
+        const QByteArray largest = bitmap32(8000, 4000);
+        row("largest 32-bit bmp") << largest << "8000 x 4000";
+        row("a byte past 128 MB") << largest + QByteArray(MaxPictureBytes - largest.size() + 1, 0)
+                                  << "larger than 128 MB";
+        // Each size limit one pixel over.
+        row("top-down 8192 x 2") << topDownBitmap(MaxPictureSide, 2) << "8192 x 2";
+        row("gif screen 8192 x 1") << gifScreen(MaxPictureSide, 1) << "8192 x 1";
+        row("top-down 8193 x 1") << topDownBitmap(MaxPictureSide + 1, 1) << tooLarge;
+        row("top-down 1 x 8193") << topDownBitmap(1, MaxPictureSide + 1) << tooLarge;
+        row("top-down 4000 x 8001") << topDownBitmap(4000, 8001) << tooLarge;
+        row("gif screen 8193 x 1") << gifScreen(MaxPictureSide + 1, 1) << tooLarge;
+        row("gif screen 1 x 8193") << gifScreen(1, MaxPictureSide + 1) << tooLarge;
+    }
+
+    void pictureLoadsOnlyWholeAndWithinItsBounds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, outcome);
+        const PictureResult result = pictureFromBytes(file);
+        const QSize size = result.picture.size();
+        QCOMPARE(result.loaded() ? QString("%1 x %2").arg(size.width()).arg(size.height())
+                                 : result.refusal,
+                 outcome);
     }
 
 private:

@@ -12,6 +12,7 @@
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -363,28 +364,42 @@ private slots:
             QTest::addRow("%s %s", qPrintable(file), qPrintable(what))
                 << file << what << contents << refusal;
         };
-        const QString unreadable = "unreadable, not a picture";
+        const QString notAPicture = "not a picture";
+        const QString endsEarly = "its data ends early";
+        const QString tooLarge = "larger than 8192 pixels a side or 32000000 in all";
         const QString notRegular = "not a regular file";
-        // The image data comes last but for the trailer, which some writers leave out.
+        // The image data comes last but for the trailer, which some writers leave out; the first
+        // six bytes say it is a GIF.
         for (qsizetype cut = 0; cut < m_food.size(); ++cut)
             row("food.gif", QString("cut to %1 bytes").arg(cut), m_food.left(cut),
-                cut == m_food.size() - 1 ? "" : unreadable);
-        row("food.gif", "garbage", "GIF89a" + garbage(1), unreadable);
-        row("skin.bmp", "header only", m_bitmap.left(54), unreadable);
+                cut == m_food.size() - 1 ? ""
+                : cut < 6                ? notAPicture
+                                         : endsEarly);
+        row("food.gif", "garbage", "GIF89a" + garbage(1), notAPicture);
+        row("skin.bmp", "header only", m_bitmap.left(54), endsEarly);
         row("skin.bmp", "half its pixels", m_bitmap.left(54 + (m_bitmap.size() - 54) / 2),
-            unreadable);
-        row("skin.bmp", "garbage", "BM" + garbage(2), unreadable);
+            endsEarly);
+        // Its header, as random as the rest, claims a size past the limits.
+        row("skin.bmp", "garbage", "BM" + garbage(2), tooLarge);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        SkinFolder::defaultBitmap().save(&buffer, "JPEG");
+        row("skin.bmp", "a JPEG", jpeg, "");
+        row("skin.bmp", "half a JPEG", jpeg.left(jpeg.size() / 2), endsEarly);
         // 100000 x 100000, which would take 30 GB if allocated before being looked at.
         row("skin.bmp", "enormous",
-            monoBitmap(1, 1).replace(18, 8, QByteArray::fromHex("a0860100a0860100")), unreadable);
+            monoBitmap(1, 1).replace(18, 8, QByteArray::fromHex("a0860100a0860100")), tooLarge);
         // Each limit refuses a whole file one pixel over it, which Qt alone would decode.
         row("skin.bmp", "8192 x 40", monoBitmap(8192, 40), "");
-        row("skin.bmp", "10 x 8193", monoBitmap(10, 8193), unreadable);
+        row("skin.bmp", "10 x 8193", monoBitmap(10, 8193), tooLarge);
         row("skin.bmp", "8000 x 4000", monoBitmap(8000, 4000), "");
-        row("skin.bmp", "8000 x 4001", monoBitmap(8000, 4001), unreadable);
+        row("skin.bmp", "8000 x 4001", monoBitmap(8000, 4001), tooLarge);
+        // Refused by its size alone, without a byte read.
+        row("skin.bmp", "the picture, then 200 MB of hole", m_bitmap, "larger than 128 MB");
         for (const QString file : {"skin.bmp", "food.gif", "config.ini"}) {
             row(file, "missing", {}, "missing");
-            row(file, "empty", {}, file == "config.ini" ? "PlayAreaX" : unreadable);
+            row(file, "empty", {}, file == "config.ini" ? "PlayAreaX" : notAPicture);
             for (const char* what : {"a folder", "a link to itself", "a FIFO"})
                 row(file, what, {}, notRegular);
         }

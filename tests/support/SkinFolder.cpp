@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImageWriter>
 
 const QByteArray TinyGif = QByteArray::fromHex(
     "47494638396101000100800000ffffff00000021f90401000000002c00000000010001000002024401003b");
@@ -24,6 +25,25 @@ QString pictureMarkup(const QString& folder)
     picture.fill(Qt::red);
     picture.save(path);
     return QStringLiteral("<img src=\"%1\">").arg(path);
+}
+
+QByteArray writtenPicture(const QImage& image, const char* format, bool progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+QByteArray progressiveJpeg(const QImage& image, int scans)
+{
+    const QByteArray bytes = writtenPicture(image, "jpeg", true);
+    const qsizetype lastTable = bytes.lastIndexOf("\xFF\xC4");
+    const qsizetype end = bytes.size() - 2;  // the end marker
+    return bytes.first(end) + bytes.sliced(lastTable, end - lastTable).repeated(scans - 10)
+           + "\xFF\xD9";
 }
 
 SkinFolder::SkinFolder(const QString& name, const QString& skinsFolder)

@@ -11,6 +11,12 @@ extern const QByteArray TinyGif;
 // A BMP of one bit a pixel, all black but for its top-left pixel, which keeps the largest bitmap
 // allowed within 4 MB and still leaves a window one pixel to show.
 QByteArray monoBitmap(int width, int height);
+// The file Qt's writer makes of `image` in `format`.
+QByteArray writtenPicture(const QImage& image, const char* format, bool progressive = false);
+// Qt's progressive JPEG of a colour `image` has 10 scans, the last the refinement of the
+// luminance's AC coefficients, the heaviest to decode: this repeats that one, with its Huffman
+// table, until the JPEG has `scans` in all.
+QByteArray progressiveJpeg(const QImage& image, int scans);
 
 // Markup naming a 400 × 400 picture, which it writes into `folder`: text that a control took for
 // rich text would load the picture and grow to hold it.
