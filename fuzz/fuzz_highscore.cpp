@@ -2,8 +2,8 @@
 #include "menus/Crypt.h"
 #include "menus/Difficulty.h"
 #include "menus/HighScoreRecord.h"
-#include "platform/SettingKeys.h"
 #include "platform/NumberText.h"
+#include "platform/SettingKeys.h"
 #include "support/FakePlatform.h"
 
 #include <array>
