@@ -13,6 +13,7 @@
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -148,39 +149,65 @@ void BM_SkinLoadLargest(benchmark::State& state)
 }
 BENCHMARK(BM_SkinLoadLargest)->Unit(benchmark::kMillisecond);
 
-// The slowest picture the loader takes: noise over the most pixels allowed, as a progressive JPEG
-// whose heaviest scan is repeated up to the most scans taken, or as many as the largest file holds.
-QByteArray slowestPicture()
+QImage noise()
 {
     QImage noise(8000, 4000, QImage::Format_RGB32);
     QRandomGenerator(1).fillRange(reinterpret_cast<quint32*>(noise.bits()),
                                   noise.sizeInBytes() / 4);
+    return noise;
+}
+
+// The slowest picture the loader takes: noise over the most pixels allowed, as a progressive JPEG
+// whose heaviest scan is repeated up to the most scans taken, or as many as the largest file holds.
+QByteArray slowestPicture()
+{
+    const QImage noise = ::noise();
     const qint64 base = progressiveJpeg(noise, 10).size();
     const qint64 perScan = progressiveJpeg(noise, 11).size() - base;
     return progressiveJpeg(
-        noise, int(std::min<qint64>(MaxJpegScans, 10 + (MaxPictureBytes - base) / perScan)));
+        noise, int(std::min<qint64>(jpegScansTaken(qint64(noise.width()) * noise.height()),
+                                    10 + (MaxPictureBytes - base) / perScan)));
 }
 
-void BM_PictureLoadSlowest(benchmark::State& state)
+// Loads `picture` as a skin's file, again and again.
+void loadPictureRepeatedly(benchmark::State& state, const QByteArray& picture)
 {
-    static const QByteArray slowest = slowestPicture();
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("food.gif")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(slowest) != slowest.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(picture) != picture.size())
         std::abort();
     file.close();
     for (auto _ : state) {
         const PictureResult result = loadPicture(file.fileName());
         if (!result.loaded()) {
-            std::fprintf(stderr, "the slowest picture was refused: %s\n",
-                         qPrintable(result.refusal));
+            std::fprintf(stderr, "the picture was refused: %s\n", qPrintable(result.refusal));
             std::abort();
         }
     }
-    state.counters["scans"] = double(slowest.count("\xFF\xDA"));
-    state.counters["MB"] = double(slowest.size()) / (1 << 20);
+    state.counters["scans"] = double(picture.count("\xFF\xDA"));
+    state.counters["MB"] = double(picture.size()) / (1 << 20);
+}
+
+void BM_PictureLoadSlowest(benchmark::State& state)
+{
+    static const QByteArray slowest = slowestPicture();
+    loadPictureRepeatedly(state, slowest);
 }
 BENCHMARK(BM_PictureLoadSlowest)->Unit(benchmark::kMillisecond);
+
+// The floor it is measured against: the same noise as a JPEG of one scan, at the best quality.
+void BM_PictureLoadPlainJpeg(benchmark::State& state)
+{
+    static const QByteArray plain = [] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        noise().save(&buffer, "JPEG", 100);
+        return bytes;
+    }();
+    loadPictureRepeatedly(state, plain);
+}
+BENCHMARK(BM_PictureLoadPlainJpeg)->Unit(benchmark::kMillisecond);
 
 void BM_Tick(benchmark::State& state)
 {

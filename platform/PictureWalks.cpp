@@ -268,9 +268,20 @@ Problem gifProblem(QIODevice& device)
 // a stuffed byte and RST0 to RST7 are restarts, so a scan runs up to the next other marker.
 Problem jpegProblem(QIODevice& device)
 {
-    enum : int { Tem = 0x01, Rst0 = 0xD0, Rst7 = 0xD7, Soi = 0xD8, Eoi = 0xD9, Sos = 0xDA };
+    enum : int {
+        Tem = 0x01,
+        Dht = 0xC4,
+        Jpg = 0xC8,
+        Dac = 0xCC,
+        Rst0 = 0xD0,
+        Rst7 = 0xD7,
+        Soi = 0xD8,
+        Eoi = 0xD9,
+        Sos = 0xDA,
+    };
     ByteWalk walk(device);
     int scans = 0;
+    qint64 pixels = 0;
     for (;;) {
         int marker = walk.skipPast('\xFF') ? walk.next() : -1;
         while (marker == 0xFF)
@@ -285,14 +296,28 @@ Problem jpegProblem(QIODevice& device)
             break;
         const int high = walk.next();
         const int low = walk.next();
-        if (low < 0 || !walk.skip(std::max(high * 256 + low - 2, 0)))
+        if (low < 0)
+            return endsEarly();
+        qint64 length = std::max(high * 256 + low - 2, 0);
+        // A frame's header: its precision, then its height and width.
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != Dht && marker != Jpg && marker != Dac;
+        if (frame && length >= 5) {
+            const QByteArray header = walk.read(5);
+            if (header.size() < 5)
+                return endsEarly();
+            pixels = qint64(qFromBigEndian<quint16>(header.data() + 1))
+                     * qFromBigEndian<quint16>(header.data() + 3);
+            length -= 5;
+        }
+        if (!walk.skip(length))
             return endsEarly();
         scans += marker == Sos;
     }
-    if (scans > MaxJpegScans)
-        return QStringLiteral("a JPEG of %1 scans, more than the %2 taken")
+    if (scans > jpegScansTaken(pixels))
+        return QStringLiteral("a JPEG of %1 scans, more than the %2 taken at its size")
             .arg(scans)
-            .arg(MaxJpegScans);
+            .arg(jpegScansTaken(pixels));
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
+
 // Pictures larger than this on a side, or in all, are refused: by the size their header gives
 // before any pixel is decoded, and by the size they come out as once decoded.
 inline constexpr int MaxPictureSide = 8192;
@@ -15,8 +17,17 @@ inline constexpr qint64 MaxPictureBytes = qint64(128) << 20;
 static_assert(MaxPictureBytes > MaxPicturePixels * 4 + 1024);
 
 // Each scan of a JPEG is one more pass over all its blocks: a progressive JPEG from common
-// encoders has about 10 (6 for grey, up to 18 for CMYK); more are taken only up to this.
+// encoders has about 10 (6 for grey, up to 18 for CMYK). More are taken up to MaxJpegScans, and
+// only while they cost no more than 12 passes over the most pixels allowed: a few times the work
+// of decoding any JPEG of that size.
 inline constexpr int MaxJpegScans = 32;
+inline constexpr qint64 MaxJpegScanPixels = 12 * MaxPicturePixels;
+
+// The scans taken in a JPEG of `pixels` pixels.
+constexpr int jpegScansTaken(qint64 pixels)
+{
+    return int(std::min<qint64>(MaxJpegScans, MaxJpegScanPixels / std::max<qint64>(pixels, 1)));
+}
 
 // libpng inflates each of a PNG's compressed texts and its colour profile up to 8,000,000 bytes.
 // What they could inflate to in all, each at most 1032 times its bytes (deflate's greatest ratio),
@@ -36,7 +47,7 @@ struct PictureResult {
 // Loads a BMP or GIF, or any other format the image plugins read. It is refused when the file is
 // missing, not a regular file, unreadable, larger than MaxPictureBytes, not a picture, larger
 // than the pixels allowed, cut short (whatever its format), or would cost more decoding work
-// than a picture of its size can (more JPEG scans than MaxJpegScans, compressed data that
+// than a picture of its size can (more JPEG scans than jpegScansTaken(), compressed data that
 // expands past the picture's size).
 PictureResult loadPicture(const QString& path);
 

@@ -473,7 +473,13 @@ private slots:
         row("jpeg, then a thumbnail") << jpeg + jpeg << "64 x 48";
         row("jpeg of the most scans") << progressiveJpeg(gradient, MaxJpegScans) << "64 x 48";
         row("jpeg of a scan more") << progressiveJpeg(gradient, MaxJpegScans + 1)
-                                   << "a JPEG of 33 scans, more than the 32 taken";
+                                   << "a JPEG of 33 scans, more than the 32 taken at its size";
+        // The frame's size told as 8000 x 4000, where fewer scans are taken.
+        const QByteArray scans13 = progressiveJpeg(gradient, 13);
+        const qsizetype frame = scans13.indexOf("\xFF\xC2") + 5;
+        row("large jpeg of a scan more")
+            << QByteArray(scans13).replace(frame, 4, QByteArray::fromHex("0fa01f40"))
+            << "a JPEG of 13 scans, more than the 12 taken at its size";
         row("png inflating to its size") << greyPng(2) << "1 x 1";
         row("png inflating past it") << greyPng(3) << runsPast;
         row("png of 4 texts of 8 MB") << greyPng(2, 4) << "1 x 1";
