@@ -66,7 +66,6 @@ QWidget* makeControl(const ControlLayout& c, QWidget* parent)
         return new QListWidget(parent);
     case ControlKind::PictureBox: {
         auto* box = new QLabel(parent);
-        box->setTextFormat(Qt::PlainText);
         box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         box->setPixmap(QPixmap(c.picture));

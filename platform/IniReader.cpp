@@ -88,11 +88,9 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
 
 std::optional<QString> iniFileProblem(const QString& filePath)
 {
-    if (std::optional<QString> problem = regularFileProblem(filePath))
-        return problem;
     QFile file;
     if (!openRegularFile(file, filePath))
-        return QStringLiteral("cannot be read");
+        return regularFileProblem(filePath).value_or(QStringLiteral("cannot be read"));
     // A byte-order mark, or else a first character of ASCII written in two bytes.
     const QByteArray start = file.read(2);
     const bool utf16 = start == "\xFF\xFE" || start == "\xFE\xFF"

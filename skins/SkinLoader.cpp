@@ -5,7 +5,6 @@
 #include "platform/NumberText.h"
 #include "platform/Pictures.h"
 #include "platform/ProgramFacts.h"
-#include "platform/RegularFile.h"
 #include "platform/WindowShape.h"
 #include "skins/SkinValues.h"
 
@@ -62,11 +61,6 @@ SkinError fileError(const QString& path, const QString& reason)
     return {path, {}, {}, {}, reason};
 }
 
-SkinError pictureError(const QString& path, const PictureResult& refused)
-{
-    return fileError(path, refused.refusal);
-}
-
 // A play area the window does not wholly hold could not be played: the value to change is named,
 // the edge that lies outside, or the cell size where 19 cells are more than the window holds.
 std::optional<SkinError> playAreaOutside(const PlayWindowScene& scene, const QSize& window,
@@ -113,7 +107,7 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
 
     PictureResult bitmap = loadPicture(SkinBmpPath);
     if (!bitmap.loaded())
-        return pictureError(SkinBmpPath, bitmap);
+        return fileError(SkinBmpPath, bitmap.refusal);
     SkinPicture = std::move(bitmap.picture);
 
     const PixelScale scale = PixelScale::of(facts);
@@ -123,7 +117,7 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
     const QString foodPath = SkinPath + QStringLiteral("/food.gif");
     PictureResult food = loadPicture(foodPath);
     if (!food.loaded())
-        return pictureError(foodPath, food);
+        return fileError(foodPath, food.refusal);
     scene.shpfood.picture = std::move(food.picture);
 
     qint32 transColor = 1;
