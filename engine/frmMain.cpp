@@ -97,9 +97,9 @@ void frmMain::Show()
 void frmMain::Form_Load()
 {
     m_loaded = true;
-    m_platform.windows.loaded();
     m_scene = playWindowLayout();
     m_widget = new PlayWidget(*this);
+    m_platform.windows.loaded(m_widget);
     m_widget->setWindowTitle(m_scene.caption);
     Timer1 = m_platform.timers.create([this] { Timer1_Timer(); });
 
@@ -159,12 +159,12 @@ void frmMain::Unload()
 
     m_loaded = false;
     Timer1->stop();
+    m_platform.windows.unloaded(m_widget);
     if (m_widget) {
         m_widget->hide();
         m_retiredWidgets.push_back(m_widget);
         m_widget = nullptr;
     }
-    m_platform.windows.unloaded();
 }
 
 void frmMain::desktopAsksToEnd()

@@ -23,7 +23,7 @@ void Form::Show()
     if (!m_window) {
         m_window = new FormWindow(*this, m_layout.caption);
         m_controls = buildControls(*m_window, m_layout, PixelScale::of(m_platform.facts));
-        m_platform.windows.loaded();
+        m_platform.windows.loaded(m_window);
         connectControls();
         Form_Load();
         if (!m_window)
@@ -52,10 +52,10 @@ void Form::Unload()
     QWidget* window = m_window;
     m_window = nullptr;
     m_controls.clear();
+    m_platform.windows.unloaded(window);
     // The window may be unloading from one of its own controls' handlers.
     window->hide();
     window->deleteLater();
-    m_platform.windows.unloaded();
 }
 
 FormWindow::FormWindow(Form& form, const QString& caption)

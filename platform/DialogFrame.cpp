@@ -1,13 +1,14 @@
 #include "DialogFrame.h"
 
+#include "FrameCentring.h"
+#include "FrameExtents.h"
+#include "X11Connection.h"
+
 #include <QEvent>
-#include <QGuiApplication>
-#include <QPointer>
+#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <array>
-#include <xcb/xcb.h>
 
 QPoint centredFrameTopLeft(const QRect& area, const QSize& client, const QMargins& frame)
 {
@@ -18,56 +19,37 @@ QPoint centredFrameTopLeft(const QRect& area, const QSize& client, const QMargin
 
 namespace {
 
-// Waits for the window manager's frame and then moves the window, so that the frame and not the
-// client area is centred; goes once it is, or with the window.
-class FrameCentring final : public QObject {
+// Window managers that draw a minimise box whatever the hints say would otherwise lose the
+// window: it has no task-bar entry, and some leave it out of Alt+Tab too.
+class StaysRestored final : public QObject {
 public:
-    FrameCentring(QWidget* window, const QRect& area)
+    explicit StaysRestored(QWidget* window)
         : QObject(window)
         , m_window(window)
-        , m_area(area)
     {
         window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject*, QEvent*) override
+    bool eventFilter(QObject*, QEvent* event) override
     {
-        const QWindow* handle = m_window->windowHandle();
-        const QMargins frame = handle ? handle->frameMargins() : QMargins();
-        if (frame.isNull())
-            return false;
-        // From the client area and the native window's margins: the widget's own idea of its
-        // frame catches up only once the window has moved.
-        const QPoint inset(frame.left(), frame.top());
-        const QPoint wanted = centredFrameTopLeft(m_area, m_window->size(), frame);
-        if (m_window->geometry().topLeft() != wanted + inset && m_moves++ < MaxMoves) {
-            m_window->setGeometry(QRect(wanted + inset, m_window->size()));
-            return false;
-        }
-        m_window->removeEventFilter(this);
-        deleteLater();
+        if (event->type() == QEvent::WindowStateChange && m_window->isMinimized())
+            QTimer::singleShot(0, this, [this] { restore(); });
         return false;
     }
 
 private:
-    // A window manager that puts the window elsewhere all the same is not fought for long.
-    static constexpr int MaxMoves = 2;
+    void restore()
+    {
+        if (!m_window->isMinimized() || !m_window->isVisible())
+            return;
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+        m_window->raise();
+        m_window->activateWindow();
+    }
 
     QWidget* m_window;
-    QRect m_area;
-    int m_moves = 0;
 };
-
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
-{
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(connection, 0, uint16_t(qstrlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    free(reply);
-    return atom;
-}
 
 // Qt derives these from the window flags, and always lets the window manager offer resizing
 // (and, under some, minimising and maximising); the window's own properties say exactly what
@@ -75,8 +57,7 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
 // the window.
 void giveDialogHints(QWidget* window)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return;
     const auto id = xcb_window_t(window->winId());
@@ -103,11 +84,13 @@ void giveDialogHints(QWidget* window)
 void frameAsDialog(QWidget* window, const QRect& area)
 {
     giveDialogHints(window);
+    new StaysRestored(window);
     if (area.isEmpty())
         return;
-    // Placed by its client area: until the frame is known, Qt would shift a window placed by
-    // its frame once it learns of one.
+    // Placed by its client area until the frame is known: Qt would shift a window placed by its
+    // frame once it learns of one.
     window->setGeometry(
         QRect(centredFrameTopLeft(area, window->size(), QMargins()), window->size()));
-    new FrameCentring(window, area);
+    new FrameCentring(window, area, statedFrame);
+    askForFrame(window);
 }

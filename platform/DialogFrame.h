@@ -9,9 +9,10 @@ class QWidget;
 
 // Gives `window` the frame of the game's dialogs before it is first shown: the window manager
 // is asked for a title, a border and a close box only (no resizing, no minimise or maximise
-// box), and to leave the window out of the task bar and the pager. The window is placed with
-// its frame centred on `area`; a window manager frames a window only once it is shown, so the
-// place is corrected once then.
+// box), and to leave the window out of the task bar and the pager. Having no task-bar entry to
+// come back from, the window is shown again whenever the window manager minimises it all the
+// same. The window is placed with its frame centred on `area`, and kept there until the window
+// manager has framed and shown it (FrameCentring).
 void frameAsDialog(QWidget* window, const QRect& area);
 
 // Where the frame of a window whose client area is `client` large goes so that the frame,

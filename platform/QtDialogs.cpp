@@ -22,6 +22,9 @@ void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& ti
     box->setTextFormat(Qt::PlainText);
     box->setText(prompt);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal over every window of the game, a box that could stay minimised would leave the game
+    // with no window to use. Its size is known only once it shows; the centring follows it.
+    frameAsDialog(box, QtProgramFacts().workArea());
     box->exec();
 }
 

@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 QtShell::QtShell(Dialogs& dialogs, Opener opener)
@@ -12,18 +14,59 @@ QtShell::QtShell(Dialogs& dialogs, Opener opener)
 
 QtShell::Opener QtShell::desktopOpener()
 {
-    return [](const QUrl& target) { return QDesktopServices::openUrl(target); };
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!xdgOpen.isEmpty())
+        return programOpener(xdgOpen);
+    return [](const QUrl& target, const std::function<void(bool)>& taken) {
+        taken(QDesktopServices::openUrl(target));
+    };
+}
+
+QtShell::Opener QtShell::programOpener(const QString& program)
+{
+    return [program](const QUrl& target, std::function<void(bool)> taken) {
+        const QString argument =
+            target.isLocalFile() ? target.toLocalFile() : target.toString(QUrl::FullyEncoded);
+        // What the opener would read as one of its options is no document.
+        if (argument.isEmpty() || argument.startsWith(u'-')) {
+            taken(false);
+            return;
+        }
+        // Not owned by the game: an opener still waiting on the application it started when the
+        // game ends is left to finish, rather than killed with what it opened.
+        auto* process = new QProcess;
+        process->setProgram(program);
+        process->setArguments({argument});
+        process->setStandardInputFile(QProcess::nullDevice());
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        QObject::connect(process, &QProcess::finished, process,
+                         [process, taken](int status, QProcess::ExitStatus exit) {
+                             process->deleteLater();
+                             taken(exit == QProcess::NormalExit && status == 0);
+                         });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [process, taken](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart)
+                                 return;
+                             process->deleteLater();
+                             taken(false);
+                         });
+        process->start();
+    };
 }
 
 bool QtShell::open(const QUrl& target)
 {
-    if (m_opener(target))
-        return true;
-    const QString what = target.isLocalFile() ? target.toLocalFile() : target.toString();
-    m_dialogs.message(nullptr,
-                      QStringLiteral("Kriel could not open %1: this desktop has no application "
-                                     "set to open it. Please open it by hand.")
-                          .arg(what),
-                      QStringLiteral("Kriel - Cannot Open"));
-    return false;
+    Dialogs& dialogs = m_dialogs;
+    m_opener(target, [&dialogs, target](bool taken) {
+        if (taken)
+            return;
+        const QString what = target.isLocalFile() ? target.toLocalFile() : target.toString();
+        dialogs.message(nullptr,
+                        QStringLiteral("Kriel could not open %1: this desktop has no application "
+                                       "set to open it. Please open it by hand.")
+                            .arg(what),
+                        QStringLiteral("Kriel - Cannot Open"));
+    });
+    return true;
 }

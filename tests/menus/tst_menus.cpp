@@ -9,6 +9,7 @@
 #include "menus/frmOps.h"
 #include "menus/frmOptions.h"
 #include "platform/DialogFrame.h"
+#include "platform/FrameCentring.h"
 #include "platform/QtDialogs.h"
 #include "skins/frmSkin.h"
 #include "support/FakePlatform.h"
@@ -163,6 +164,59 @@ private slots:
             const QRectF outer(centredFrameTopLeft(area, client, frame), client.grownBy(frame));
             QVERIFY((outer.center() - area.toRectF().center()).manhattanLength() <= 0.5);
         }
+    }
+
+    // While the window manager builds its frame it may state none, or sides that cannot be (the
+    // frame window still a pixel wide): the window waits where its client area is centred. Once
+    // it stands centred in the frame stated, shown, the player may move it.
+    void aFrameStatedLateOrWronglyIsWaitedOut()
+    {
+        const QRect area(0, 0, 1280, 1024);
+        QWidget window(nullptr, Qt::Tool);
+        window.setFixedSize(337, 256);
+        const QPoint estimate = centredFrameTopLeft(area, window.size(), QMargins());
+        window.setGeometry(QRect(estimate, window.size()));
+        std::optional<QMargins> stated;
+        new FrameCentring(&window, area, [&](const QWidget*) { return stated; });
+        const auto repaintedAt = [&window] {
+            window.repaint();
+            QCoreApplication::processEvents();
+            return window.geometry().topLeft();
+        };
+
+        window.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(window.geometry().topLeft(), estimate);
+        for (const QMargins& impossible : {QMargins(1, 20, -336, -255), QMargins(0, 900, 0, 0)}) {
+            stated = impossible;
+            QCOMPARE(repaintedAt(), estimate);
+        }
+        const QMargins frame(4, 30, 4, 4);
+        stated = frame;
+        QCOMPARE(repaintedAt(), centredFrameTopLeft(area, window.size(), frame) + QPoint(4, 30));
+
+        window.move(10, 10);
+        repaintedAt();
+        QCOMPARE(window.pos(), QPoint(10, 10));
+    }
+
+    // A dialog has no task-bar entry to come back from, so it is never left minimised; and when
+    // the window with the keyboard closes, the one used before it takes the keyboard again.
+    void dialogsAreNeverLostAndTheKeyboardComesBack()
+    {
+        FakeProgram program;
+        program.menu.Show();
+        program.skins.Show();
+        QCoreApplication::processEvents();
+        QVERIFY(program.skins.window()->isActiveWindow());
+        program.click(program.skins, "Command2");
+        QCoreApplication::processEvents();
+        QVERIFY(program.menu.window()->isActiveWindow());
+
+        program.menu.window()->setWindowState(Qt::WindowMinimized);
+        QCoreApplication::processEvents();
+        QVERIFY(!program.menu.window()->isMinimized());
+        QVERIFY(program.menu.window()->isVisible());
     }
 
     // The name typed is stored with what is not ASCII as '?'. On a screen of 15 twips a pixel
