@@ -77,11 +77,13 @@ int main(int argc, char* argv[])
     parser.addOption(render);
     if (const QString refusal = parseArguments(parser, argumentsOf(argc, argv)); !refusal.isEmpty())
         return calledWrongly(refusal);
-    if (const StartRequest request = helpOrVersion(parser); request == StartRequest::Help) {
+    const StartRequest request = helpOrVersion(parser);
+    if (request == StartRequest::Help) {
         std::fputs(Usage, stdout);
         std::fputs(Help, stdout);
         return 0;
-    } else if (request == StartRequest::Version) {
+    }
+    if (request == StartRequest::Version) {
         std::fputs(qPrintable(versionText()), stdout);
         return 0;
     }
