@@ -1,46 +1,34 @@
 #include "Startup.h"
 
-#include "platform/ProgramFacts.h"
-
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstring>
 #include <xcb/xcb.h>
 
-StartRequest startRequest(int argc, const char* const* argv)
+QString usageText()
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0)
-            return StartRequest::Version;
-        if (std::strcmp(argv[i], "--help") == 0)
-            return StartRequest::Help;
-    }
-    return StartRequest::Play;
-}
-
-QString versionText()
-{
-    constexpr ProgramVersion version = ProgramFacts::version();
-    return QStringLiteral("%1.%2.%3\n").arg(version.major).arg(version.minor).arg(version.revision);
+    return QStringLiteral("usage: kriel [-h | --help | -v | --version] [Qt's options]\n");
 }
 
 QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
 {
-    return QStringLiteral(
-               "usage: kriel [--version | --help]\n"
-               "\n"
-               "Kriel opens its start menu: choose Easy, Medium or Hard and press Play!, then\n"
-               "steer the kriel to the food. Keys in the play window:\n"
-               "  arrow keys  steer; the first one sets the kriel moving\n"
-               "  P           pause, and resume\n"
-               "  Q           give up this game\n"
-               "  X           quit at once, saving nothing\n"
-               "  S           load the skin again from its folder\n"
-               "\n"
-               "Skins:    %1, and your own in %2\n"
-               "Settings: %3\n")
-        .arg(skinsFolders.value(0), skinsFolders.value(1), settingsFile);
+    return usageText()
+           + QStringLiteral(
+                 "\n"
+                 "Kriel opens its start menu: choose Easy, Medium or Hard and press Play!, then\n"
+                 "steer the kriel to the food. Keys in the play window:\n"
+                 "  arrow keys  steer; the first one sets the kriel moving\n"
+                 "  P           pause, and resume\n"
+                 "  Q           give up this game\n"
+                 "  X           quit at once, saving nothing\n"
+                 "  S           load the skin again from its folder\n"
+                 "\n"
+                 "Qt's own options go to Qt: -platform NAME, -display HOST:SCREEN, -session ID,\n"
+                 "-style NAME, -qwindowgeometry WxH+X+Y, -reverse and the like.\n"
+                 "\n"
+                 "Skins:    %1, and your own in %2\n"
+                 "Settings: %3\n")
+                 .arg(skinsFolders.value(0), skinsFolders.value(1), settingsFile);
 }
 
 namespace {
@@ -64,10 +52,12 @@ bool waylandSocketExists(const QString& name)
 
 }  // namespace
 
-QString chooseDisplay()
+QString chooseDisplay(const QString& platformOption, const QString& displayOption)
 {
-    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-    const QByteArray x11 = qgetenv("DISPLAY");
+    const QByteArray platform =
+        platformOption.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platformOption.toLocal8Bit();
+    const QByteArray x11 =
+        displayOption.isEmpty() ? qgetenv("DISPLAY") : displayOption.toLocal8Bit();
     const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland"))
         return {};
@@ -87,7 +77,9 @@ QString chooseDisplay()
             "kriel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
     QStringList tried;
     if (!x11.isEmpty())
-        tried.append(QStringLiteral("DISPLAY=") + QString::fromLocal8Bit(x11));
+        tried.append(
+            (displayOption.isEmpty() ? QStringLiteral("DISPLAY=") : QStringLiteral("-display "))
+            + QString::fromLocal8Bit(x11));
     if (!wayland.isEmpty())
         tried.append(QStringLiteral("WAYLAND_DISPLAY=") + wayland);
     return QStringLiteral("kriel: no display to open the game on (nothing answers at %1)\n")

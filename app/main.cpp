@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "engine/frmMain.h"
 #include "layouts/Pictures.h"
@@ -23,10 +24,47 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <vector>
+
+namespace {
+
+// The argv QApplication reads and keeps for as long as it runs: the program's name, then Qt's
+// own options. What the parser took as positional, or read after "--", never reaches Qt.
+class ToolkitArguments {
+public:
+    ToolkitArguments(const char* program, const QStringList& options)
+    {
+        text_.emplace_back(program);
+        for (const QString& option : options)
+            text_.push_back(option.toLocal8Bit());
+        for (QByteArray& argument : text_)
+            pointers_.push_back(argument.data());
+        pointers_.push_back(nullptr);
+        count_ = static_cast<int>(text_.size());
+    }
+    ToolkitArguments(const ToolkitArguments&) = delete;
+    ToolkitArguments& operator=(const ToolkitArguments&) = delete;
+
+    int& count() { return count_; }
+    char** values() { return pointers_.data(); }
+
+private:
+    std::vector<QByteArray> text_;
+    std::vector<char*> pointers_;
+    int count_ = 0;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    switch (startRequest(argc, argv)) {
+    const GameCommandLine line = readGameCommandLine(argumentsOf(argc, argv));
+    switch (line.request) {
+    case StartRequest::Refused:
+        std::fputs(qPrintable(QStringLiteral("kriel: ") + line.refusal + QLatin1Char('\n')),
+                   stderr);
+        std::fputs(qPrintable(usageText()), stderr);
+        return 2;
     case StartRequest::Version:
         std::fputs(qPrintable(versionText()), stdout);
         return 0;
@@ -41,11 +79,12 @@ int main(int argc, char* argv[])
         break;
     }
     // Qt's own answer to a missing display is an abort with advice to reinstall.
-    if (const QString problem = chooseDisplay(); !problem.isEmpty()) {
+    if (const QString problem = chooseDisplay(line.platform, line.display); !problem.isEmpty()) {
         std::fputs(qPrintable(problem), stderr);
         return 1;
     }
-    QApplication app(argc, argv);
+    ToolkitArguments toolkit(argv[0], line.toolkitOptions);
+    QApplication app(toolkit.count(), toolkit.values());
     QApplication::setWindowIcon(applicationIcon());
     // The game counts its own windows (its dialogs are tool windows, which Qt does not count) and
     // ends when the last one has gone.

@@ -5,14 +5,15 @@
 
 #include "skins/SkinCheck.h"
 
+#include "app/CommandLine.h"
 #include "engine/SkinPreview.h"
 #include "platform/ProgramFacts.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QImage>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -27,7 +28,8 @@ public:
     QRect workArea() const override { return {}; }
 };
 
-const char Usage[] = "usage: kriel-skincheck [--render OUT.png] FOLDER\n";
+const char Usage[] = "usage: kriel-skincheck [--render OUT.png] FOLDER\n"
+                     "       kriel-skincheck -h | --help | -v | --version\n";
 const char Help[] =
     "\n"
     "Loads the skin in FOLDER as the game would and prints \"ok\" with the window's size, the\n"
@@ -35,44 +37,62 @@ const char Help[] =
     "refuse. With --render, also draws the play window as the game shows it into OUT.png.\n"
     "Exits with 0 for a skin the game takes, 1 otherwise and 2 when called wrongly.\n";
 
+// Status 2, with the usage.
+int calledWrongly(const QString& refusal)
+{
+    if (!refusal.isEmpty())
+        std::fputs(qPrintable(QStringLiteral("kriel-skincheck: ") + refusal + QLatin1Char('\n')),
+                   stderr);
+    std::fputs(Usage, stderr);
+    return 2;
+}
+
+int checkAndRender(const QString& folder, const QString& render)
+{
+    const StandardScreen screen;
+    const SkinCheck check = checkSkin(folder, screen);
+    std::fputs(qPrintable(check.report + QLatin1Char('\n')), stdout);
+    if (!check.ok)
+        return 1;
+    if (render.isEmpty())
+        return 0;
+    const PixelScale scale = PixelScale::of(screen);
+    const QImage window = renderPlayWindow(previewScene(check.scene), check.outline, scale);
+    if (!window.save(render, "PNG")) {
+        std::fputs(qPrintable(QStringLiteral("kriel-skincheck: could not write ") + render
+                              + QLatin1Char('\n')),
+                   stderr);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    const char* render = nullptr;
-    const char* folder = nullptr;
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    QCommandLineParser parser;
+    addHelpAndVersion(parser);
+    const QCommandLineOption render(QStringLiteral("render"), QString(), QStringLiteral("OUT.png"));
+    parser.addOption(render);
+    if (const QString refusal = parseArguments(parser, argumentsOf(argc, argv)); !refusal.isEmpty())
+        return calledWrongly(refusal);
+    const StartRequest request = helpOrVersion(parser);
+    if (request == StartRequest::Help) {
         std::fputs(Usage, stdout);
         std::fputs(Help, stdout);
         return 0;
     }
-    if (argc == 2 && argv[1][0] != '-') {
-        folder = argv[1];
-    } else if (argc == 4 && std::strcmp(argv[1], "--render") == 0) {
-        render = argv[2];
-        folder = argv[3];
+    if (request == StartRequest::Version) {
+        std::fputs(qPrintable(versionText()), stdout);
+        return 0;
     }
-    if (!folder) {
-        std::fputs(Usage, stderr);
-        return 2;
-    }
-    // Pictures and fonts need a GUI application, but no screen.
+    if (parser.positionalArguments().size() != 1)
+        return calledWrongly({});
+    // Pictures and fonts need a GUI application, but no screen; none of the command line is Qt's.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-
-    const StandardScreen screen;
-    const SkinCheck check = checkSkin(QString::fromLocal8Bit(folder), screen);
-    std::printf("%s\n", qPrintable(check.report));
-    if (!check.ok)
-        return 1;
-    if (render) {
-        const PixelScale scale = PixelScale::of(screen);
-        const QImage window = renderPlayWindow(previewScene(check.scene), check.outline, scale);
-        if (!window.save(QString::fromLocal8Bit(render), "PNG")) {
-            std::fprintf(stderr, "kriel-skincheck: could not write %s\n", render);
-            return 1;
-        }
-    }
-    return 0;
+    int toolkitCount = 1;
+    QGuiApplication app(toolkitCount, argv);
+    return checkAndRender(parser.positionalArguments().constFirst(), parser.value(render));
 }

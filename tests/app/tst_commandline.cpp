@@ -3,85 +3,283 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+namespace {
+
+const QString GameUsage = "usage: kriel [-h | --help | -v | --version] [Qt's options]\n";
+const QString CheckUsage = "usage: kriel-skincheck [--render OUT.png] FOLDER\n"
+                           "       kriel-skincheck -h | --help | -v | --version\n";
+const QString NoDisplay = "kriel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY "
+                          "are unset)\n";
+// Qt's last words when the platform it was given cannot be loaded from the folder it was given.
+const QString QtGotItsOptions = "Could not find the Qt platform plugin \"nosuch\" in "
+                                "\"/nonexistent\"";
+const QStringList NoSuchPlatform{"-platform", "nosuch", "-platformpluginpath", "/nonexistent"};
+
+}  // namespace
+
 // The programs as a player starts them, before any window: what they print and how they end.
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    // The exit status, then what went to standard output and to standard error.
+    // The exit status ("crashed" for an abort), then what went to standard output and to
+    // standard error. `set` holds "NAME=value" pairs for the environment.
     static QStringList run(const QString& program, const QStringList& arguments,
-                           const QMap<QString, QString>& set = {})
+                           const QStringList& set = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name :
              {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
             environment.remove(name);
-        for (auto it = set.begin(); it != set.end(); ++it)
-            environment.insert(it.key(), it.value());
+        for (const QString& pair : set)
+            environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
         QProcess process;
         process.setProcessEnvironment(environment);
+        // Qt ends with an abort when its platform cannot be loaded; that leaves no core file.
+        process.setChildProcessModifier([] {
+            const rlimit none{0, 0};
+            setrlimit(RLIMIT_CORE, &none);
+        });
         process.start(program, arguments);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        if (!process.waitForFinished(60000))
             return {};
-        return {QString::number(process.exitCode()),
+        return {process.exitStatus() == QProcess::NormalExit ? QString::number(process.exitCode())
+                                                             : QStringLiteral("crashed"),
                 QString::fromLocal8Bit(process.readAllStandardOutput()),
                 QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
 private slots:
-    void withoutADisplayOnlyVersionAndHelpAnswer()
+    void gameRefusesWhatItDoesNotKnow_data()
     {
-        const QStringList unset{"1", "",
-                                "kriel: no display to open the game on (DISPLAY and "
-                                "WAYLAND_DISPLAY are unset)\n"};
-        QCOMPARE(run(KRIEL_PROGRAM, {}), unset);
-        QCOMPARE(run(KRIEL_PROGRAM, {"--no-such-option"}), unset);
-        QCOMPARE(
-            run(KRIEL_PROGRAM, {}, {{"DISPLAY", ":9731"}, {"WAYLAND_DISPLAY", "/nonexistent/wl"}}),
-            QStringList({"1", "",
-                         "kriel: no display to open the game on (nothing answers at "
-                         "DISPLAY=:9731 or WAYLAND_DISPLAY=/nonexistent/wl)\n"}));
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("long") << QStringList{"--bogus"} << "unknown option '--bogus'";
+        QTest::newRow("short") << QStringList{"-x"} << "unknown option '-x'";
+        QTest::newRow("word") << QStringList{"-bogus"} << "unknown option '-bogus'";
+        QTest::newRow("bundled") << QStringList{"-hx"} << "unknown option '-hx'";
+        QTest::newRow("with a value") << QStringList{"--bogus=1"} << "unknown option '--bogus'";
+        QTest::newRow("after help")
+            << QStringList{"--help", "--bogus"} << "unknown option '--bogus'";
+        QTest::newRow("after a file") << QStringList{"file", "-x"} << "unknown option '-x'";
+        QTest::newRow("after Qt's") << QStringList{"-display", "-x", "-y"} << "unknown option '-y'";
+        QTest::newRow("only the first") << QStringList{"-a", "-b"} << "unknown option '-a'";
+        QTest::newRow("as typed") << QStringList{"--%s%n%1"} << "unknown option '--%s%n%1'";
+        QTest::newRow("not ASCII") << QStringList{"--größe"} << "unknown option '--größe'";
+        QTest::newRow("help with a value")
+            << QStringList{"--help=1"} << "Unexpected value after '--help'.";
+        QTest::newRow("Qt's without value")
+            << QStringList{"-platform"} << "Missing value after '-platform'.";
+    }
 
-        // The version and the help need none.
-        QCOMPARE(run(KRIEL_PROGRAM, {"--version"}),
-                 QStringList({"0", KRIEL_PROJECT_VERSION "\n", ""}));
+    void gameRefusesWhatItDoesNotKnow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, refusal);
+        QCOMPARE(run(KRIEL_PROGRAM, arguments),
+                 QStringList({"2", "", "kriel: " + refusal + "\n" + GameUsage}));
+    }
 
-        // Relative XDG folders are ignored, as if unset.
-        QStringList r;
-        for (const char* relative : {"", "cfg"}) {
-            r = run(KRIEL_PROGRAM, {"--help"},
-                    {{"HOME", "/home/ann"},
-                     {"XDG_DATA_HOME", relative},
-                     {"XDG_CONFIG_HOME", relative}});
-            QCOMPARE(r.value(0), "0");
-            QVERIFY2(r.value(1).startsWith("usage: kriel [--version | --help]\n"),
-                     qPrintable(r.value(1)));
-            for (const char* line : {"  P           pause, and resume\n",
-                                     "your own in /home/ann/.local/share/kriel/Skins\n",
-                                     "Settings: /home/ann/.config/Vamblet/Vamblet.ini\n"})
-                QVERIFY2(r.value(1).contains(line), line);
+    // Help and version need no display; the first asked for is answered.
+    void gameAnswersWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("help");
+        QTest::newRow("--version") << QStringList{"--version"} << false;
+        QTest::newRow("-v") << QStringList{"-v"} << false;
+        QTest::newRow("--help") << QStringList{"--help"} << true;
+        QTest::newRow("-h") << QStringList{"-h"} << true;
+        QTest::newRow("version first") << QStringList{"-v", "-h"} << false;
+        QTest::newRow("help first") << QStringList{"--help", "--version"} << true;
+        QTest::newRow("after a file") << QStringList{"file", "-v"} << false;
+        QTest::newRow("after Qt's") << QStringList{"-platform", "xcb", "-reverse", "-h"} << true;
+    }
+
+    void gameAnswersWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, help);
+        const QStringList r = run(KRIEL_PROGRAM, arguments, {"HOME=/home/ann"});
+        QCOMPARE(r.value(0), "0");
+        QCOMPARE(r.value(2), "");
+        if (!help) {
+            QCOMPARE(r.value(1), KRIEL_PROJECT_VERSION "\n");
+            return;
         }
+        QVERIFY2(r.value(1).startsWith(GameUsage + "\n"), qPrintable(r.value(1)));
+        for (const char* line :
+             {"  P           pause, and resume\n", "Qt's own options go to Qt: -platform NAME",
+              "your own in /home/ann/.local/share/kriel/Skins\n"})
+            QVERIFY2(r.value(1).contains(line), line);
+    }
 
-        r = run(KRIEL_PROGRAM, {"--help"},
-                {{"HOME", "/home/ann"}, {"XDG_DATA_HOME", "/data"}, {"XDG_CONFIG_HOME", "/cfg"}});
+    // Relative XDG folders are ignored, as if unset.
+    void helpNamesTheFolders()
+    {
+        for (const char* relative : {"", "cfg"}) {
+            const QStringList r = run(KRIEL_PROGRAM, {"--help"},
+                                      {"HOME=/home/ann", QString("XDG_DATA_HOME=") + relative,
+                                       QString("XDG_CONFIG_HOME=") + relative});
+            QVERIFY(r.value(1).contains("your own in /home/ann/.local/share/kriel/Skins\n"));
+            QVERIFY(r.value(1).contains("Settings: /home/ann/.config/Vamblet/Vamblet.ini\n"));
+        }
+        const QStringList r =
+            run(KRIEL_PROGRAM, {"--help"},
+                {"HOME=/home/ann", "XDG_DATA_HOME=/data", "XDG_CONFIG_HOME=/cfg"});
         QVERIFY(r.value(1).contains("your own in /data/kriel/Skins\n"));
         QVERIFY(r.value(1).contains("Settings: /cfg/Vamblet/Vamblet.ini\n"));
+    }
 
-        r = run(KRIEL_SKINCHECK, {"--help"});
-        QCOMPARE(r.value(0), "0");
-        QVERIFY(r.value(1).startsWith("usage: kriel-skincheck [--render OUT.png] FOLDER\n"));
+    // Whatever the game does not read itself, it starts on: here it finds no display.
+    void gameStartsOnAnythingElse_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("nothing") << QStringList{} << QStringList{} << NoDisplay;
+        QTest::newRow("a file") << QStringList{"file.txt", "-"} << QStringList{} << NoDisplay;
+        QTest::newRow("options after --")
+            << QStringList{"--", "--bogus", "-h"} << QStringList{} << NoDisplay;
+        QTest::newRow("Qt's options")
+            << QStringList{"-session",     "1_2",   "-reverse",         "-style=fusion",
+                           "--stylesheet", "k.qss", "-qwindowgeometry", "-0-0",
+                           "--name",       "k",     "-nograb"}
+            << QStringList{} << NoDisplay;
+        QTest::newRow("nothing answers")
+            << QStringList{} << QStringList{"DISPLAY=:9731", "WAYLAND_DISPLAY=/nonexistent/wl"}
+            << "kriel: no display to open the game on (nothing answers at DISPLAY=:9731 or "
+               "WAYLAND_DISPLAY=/nonexistent/wl)\n";
+        QTest::newRow("-display") << QStringList{"-display", ":9731"} << QStringList{"DISPLAY=:0"}
+                                  << "kriel: no display to open the game on (nothing answers at "
+                                     "-display :9731)\n";
+        QTest::newRow("-display=") << QStringList{"--display=-x"} << QStringList{}
+                                   << "kriel: no display to open the game on (nothing answers "
+                                      "at -display -x)\n";
+        QTest::newRow("-platform over QT_QPA_PLATFORM")
+            << QStringList{"-platform", "xcb"} << QStringList{"QT_QPA_PLATFORM=nosuch"}
+            << NoDisplay;
+    }
+
+    void gameStartsOnAnythingElse()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, problem);
+        QCOMPARE(run(KRIEL_PROGRAM, arguments, environment), QStringList({"1", "", problem}));
+    }
+
+    // Each of Qt's options, in each form, leaves what follows it for Qt to read as Qt would.
+    void qtReadsItsOwnOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        for (const char* name :
+             {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+              "geometry", "qwindowtitle", "title", "qwindowicon", "icon", "session", "style",
+              "stylesheet", "qmljsdebugger", "display", "name", "visual"}) {
+            QTest::addRow("-%s VALUE", name) << QStringList{QString("-") + name, "1_1"};
+            QTest::addRow("--%s=VALUE", name) << QStringList{QString("--") + name + "=-x"};
+        }
+        for (const char* name : {"reverse", "widgetcount", "testability", "nograb", "dograb"})
+            QTest::addRow("-%s", name) << QStringList{QString("-") + name};
+        QTest::newRow("--platform=") << QStringList{"--platform=nosuch"};
+        QTest::newRow("among files") << QStringList{"a", "-platform", "nosuch", "b"};
+    }
+
+    void qtReadsItsOwnOptions()
+    {
+        QFETCH(QStringList, arguments);
+        const QStringList r = run(KRIEL_PROGRAM, arguments + NoSuchPlatform);
+        QCOMPARE(r.value(0), "crashed");
+        QVERIFY2(r.value(2).contains(QtGotItsOptions), qPrintable(r.value(2)));
+    }
+
+    // What follows "--" is no option to the game, nor to Qt.
+    void qtReadsNothingAfterTheEnd()
+    {
+        const QStringList r =
+            run(KRIEL_PROGRAM, NoSuchPlatform + QStringList{"--", "-platform", "offscreen"});
+        QCOMPARE(r.value(0), "crashed");
+        QVERIFY2(r.value(2).contains(QtGotItsOptions), qPrintable(r.value(2)));
     }
 
     // A skin's author reads the answer from the status: 0 (and the picture) for a skin the game
-    // takes, 1 for one it refuses, 2 for a command line the check does not understand.
+    // takes, 1 for one it refuses, 2 for a command line the check does not understand. In the
+    // arguments, @skin stands for a skin the game takes, @empty for a folder it refuses, @png for
+    // where the picture goes.
+    void skinCheckAnswersByItsStatus_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<bool>("picture");
+        const QString wrongly = "kriel-skincheck: %1\n" + CheckUsage;
+        QTest::newRow("--help") << QStringList{"--help"} << "0" << CheckUsage + "\nLoads"
+                                << "" << false;
+        QTest::newRow("-h") << QStringList{"-h", "@skin"} << "0" << CheckUsage + "\nLoads"
+                            << "" << false;
+        QTest::newRow("--version") << QStringList{"--version"} << "0" << KRIEL_PROJECT_VERSION "\n"
+                                   << "" << false;
+        QTest::newRow("-v") << QStringList{"-v"} << "0" << KRIEL_PROJECT_VERSION "\n"
+                            << "" << false;
+        QTest::newRow("ok") << QStringList{"@skin"} << "0"
+                            << "ok: "
+                            << "" << false;
+        QTest::newRow("--render") << QStringList{"--render", "@png", "@skin"} << "0"
+                                  << "ok: "
+                                  << "" << true;
+        QTest::newRow("--render=") << QStringList{"--render=@png", "@skin"} << "0"
+                                   << "ok: "
+                                   << "" << true;
+        QTest::newRow("folder first") << QStringList{"@skin", "-render", "@png"} << "0"
+                                      << "ok: "
+                                      << "" << true;
+        QTest::newRow("refused") << QStringList{"--render", "@png", "@empty"} << "1"
+                                 << ""
+                                 << "" << false;
+        QTest::newRow("folder after --") << QStringList{"--", "-h"} << "1"
+                                         << ""
+                                         << "" << false;
+        QTest::newRow("no folder") << QStringList{"--render", "@png"} << "2"
+                                   << "" << CheckUsage << false;
+        QTest::newRow("two folders") << QStringList{"@skin", "@empty"} << "2"
+                                     << "" << CheckUsage << false;
+        QTest::newRow("no picture named")
+            << QStringList{"@skin", "--render"} << "2"
+            << "" << wrongly.arg("Missing value after '--render'.") << false;
+        QTest::newRow("unknown") << QStringList{"--bogus", "@skin"} << "2"
+                                 << "" << wrongly.arg("unknown option '--bogus'") << false;
+        QTest::newRow("unknown with a value")
+            << QStringList{"@skin", "--render-to=@png"} << "2"
+            << "" << wrongly.arg("unknown option '--render-to'") << false;
+        QTest::newRow("bundled") << QStringList{"-hx"} << "2"
+                                 << "" << wrongly.arg("unknown option '-hx'") << false;
+        QTest::newRow("Qt's") << QStringList{"-platform", "xcb", "@skin"} << "2"
+                              << "" << wrongly.arg("unknown option '-platform'") << false;
+    }
+
     void skinCheckAnswersByItsStatus()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, status);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QFETCH(bool, picture);
         const QTemporaryDir dir;
         const QString png = dir.filePath("window.png");
-        QCOMPARE(run(KRIEL_SKINCHECK, {"--render", png, KRIEL_DATA_DIR "/Skins/Default"}).value(0),
-                 "0");
-        QVERIFY(!QImage(png).isNull());
-        QCOMPARE(run(KRIEL_SKINCHECK, {dir.path()}).value(0), "1");
-        QCOMPARE(run(KRIEL_SKINCHECK, {"--render", png}).value(0), "2");
+        arguments.replaceInStrings("@skin", KRIEL_DATA_DIR "/Skins/Default");
+        arguments.replaceInStrings("@empty", dir.path());
+        arguments.replaceInStrings("@png", png);
+        // Qt warns on standard error of a runtime folder that is not there.
+        const QStringList r = run(KRIEL_SKINCHECK, arguments, {"XDG_RUNTIME_DIR=" + dir.path()});
+        QCOMPARE(r.value(0), status);
+        if (status == "2")
+            QCOMPARE(r.value(1), "");
+        else
+            QVERIFY2(r.value(1).startsWith(out), qPrintable(r.value(1)));
+        QCOMPARE(r.value(2), err);
+        QCOMPARE(!QImage(png).isNull(), picture);
     }
 };
 
