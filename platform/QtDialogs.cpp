@@ -4,15 +4,42 @@
 #include "LiteralTitle.h"
 #include "QtProgramFacts.h"
 
+#include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 
+namespace {
+
+// Window managers do not all hand the keyboard on to a window without a task-bar entry when a
+// box closes, so the window that had it before the box takes it back.
+class KeyboardReturns {
+public:
+    KeyboardReturns()
+        : m_window(QApplication::activeWindow())
+    {}
+    ~KeyboardReturns()
+    {
+        if (m_window && m_window->isVisible() && !QApplication::activeModalWidget()) {
+            m_window->raise();
+            m_window->activateWindow();
+        }
+    }
+    KeyboardReturns(const KeyboardReturns&) = delete;
+    KeyboardReturns& operator=(const KeyboardReturns&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+}  // namespace
+
 void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& title)
 {
     // Kept on the heap: should its owner go while the box is open, the box goes with it instead of
     // being destroyed twice.
+    const KeyboardReturns keyboard;
     QPointer<QMessageBox> box = new QMessageBox(owner);
     box->setIcon(QMessageBox::NoIcon);
     box->setStandardButtons(QMessageBox::Ok);
@@ -31,6 +58,7 @@ void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& ti
 QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title)
 {
     // Should its owner go while the box is open, the box goes with it.
+    const KeyboardReturns keyboard;
     QPointer<QInputDialog> box = new QInputDialog(owner);
     box->setWindowTitle(literalTitle(title));
     box->setLabelText(prompt);

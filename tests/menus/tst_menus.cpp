@@ -217,6 +217,13 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY(!program.menu.window()->isMinimized());
         QVERIFY(program.menu.window()->isVisible());
+
+        QtDialogs dialogs;
+        QTimer::singleShot(
+            0, [] { qobject_cast<QDialog*>(QApplication::activeModalWidget())->done(0); });
+        dialogs.message(nullptr, "High Scores Cleared.", "Clear High Scores");
+        QCoreApplication::processEvents();
+        QVERIFY(program.menu.window()->isActiveWindow());
     }
 
     // The name typed is stored with what is not ASCII as '?'. On a screen of 15 twips a pixel
