@@ -71,8 +71,8 @@ dist:
 # built from the archive of make dist, unpacked in build/kriel-<version>/, so that only committed
 # files go in and dpkg-buildpackage leaves its products in build/. A warning from any of the
 # checkers fails it as an error does; lintian's infos and pedantic hints are only shown, and the
-# ones that do not fit this game are answered in debian/kriel.lintian-overrides and
-# debian/source/lintian-overrides. The metainfo and desktop entry checked are the ones packaged.
+# ones that do not fit this game are answered in debian/kriel.lintian-overrides. The metainfo and
+# the desktop entry checked are the ones packaged.
 package: dist
 	@if [ -n "$$(git status --porcelain --untracked-files=no)" ]; then \
 		echo "make package: the uncommitted changes are left out; the package is of HEAD."; \
@@ -80,7 +80,7 @@ package: dist
 	@rm -rf $(BUILD_DIR)/kriel-$(VERSION) $(BUILD_DIR)/kriel_$(VERSION)[._]* \
 		$(BUILD_DIR)/kriel-dbgsym_$(VERSION)_*
 	@tar -xf $(DIST) -C $(BUILD_DIR)
-	@cd $(BUILD_DIR)/kriel-$(VERSION) && dpkg-buildpackage -us -uc
+	@cd $(BUILD_DIR)/kriel-$(VERSION) && dpkg-buildpackage -us -uc --jobs-try=auto
 	@appstreamcli validate --no-net \
 		$(BUILD_DIR)/kriel-$(VERSION)/debian/kriel/usr/share/metainfo/*.metainfo.xml
 	@report=$$(desktop-file-validate \
