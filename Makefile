@@ -56,9 +56,10 @@ install:
 	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
-# The source of the committed tree, HEAD, as $(DIST) with everything in kriel-<version>/. The same
-# commit gives the same bytes: git takes the files' times from the commit, and xz compresses on one
-# thread, as more would cut the stream where the thread count says.
+# The source of the committed tree, HEAD, as build/kriel-<version>.tar.xz with everything in
+# kriel-<version>/. The same commit gives the same bytes: git takes the files' times from the
+# commit and their modes from tar.umask, not the builder's, and xz compresses on one thread, as
+# more would cut the stream where the thread count says.
 dist:
 	@test -n "$(VERSION)" || { echo "make dist: no version in CMakeLists.txt's project()"; exit 1; }
 	@mkdir -p $(BUILD_DIR)
