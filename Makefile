@@ -1,9 +1,12 @@
 # The two commands a new player needs are `make run` and `make test`; the rest serve development.
 
 BUILD_DIR := build
+# The version is set once, in project(); the source archive and the package are named for it.
+VERSION := $(shell sed -n 's/^project.kriel VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DIST := $(BUILD_DIR)/kriel-$(VERSION).tar.xz
 SOURCES := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench install package screenshots format format-check clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench install package dist screenshots format format-check clean
 
 all: build
 
@@ -53,21 +56,40 @@ install:
 	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
 	@DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR)
 
-# A Debian package of the same, for /usr: build/kriel_<version>_<arch>.deb. A warning from any of
-# the checkers fails it as an error does; lintian's infos and pedantic hints are only shown, and
-# the ones that do not fit this game are answered in desktop/lintian-overrides.
-# The metainfo checked is the one the build wrote from its template, after the build has brought
-# it up to date.
-package:
-	@$(MAKE) --no-print-directory configure
-	@cmake --build --preset default --target kriel kriel-skincheck gamedata docfiles
-	@appstreamcli validate --no-net $(BUILD_DIR)/desktop/*.metainfo.xml
-	@report=$$(desktop-file-validate desktop/*.desktop); status=$$?; \
-		if [ -n "$$report" ]; then echo "$$report"; fi; \
+# The source of the committed tree, HEAD, as build/kriel-<version>.tar.xz with everything in
+# kriel-<version>/. The same commit gives the same bytes: git takes the files' times from the
+# commit and their modes from tar.umask, not the builder's, and xz compresses on one thread, as
+# more would cut the stream where the thread count says.
+dist:
+	@test -n "$(VERSION)" || { echo "make dist: no version in CMakeLists.txt's project()"; exit 1; }
+	@mkdir -p $(BUILD_DIR)
+	@git -c tar.umask=0022 -c tar.tar.xz.command="xz --threads=1" archive --format=tar.xz \
+		--prefix=kriel-$(VERSION)/ --output=$(DIST) HEAD
+	@echo "$(DIST)"
+
+# A Debian package of the same for /usr, built by debhelper from debian/ with the tests run:
+# build/kriel_<version>_<arch>.deb, its -dbgsym package and the source package beside them. It is
+# built from the archive of make dist, unpacked in build/kriel-<version>/, so that only committed
+# files go in and dpkg-buildpackage leaves its products in build/. A warning from any of the
+# checkers fails it as an error does; lintian's infos and pedantic hints are only shown, and the
+# ones that do not fit this game are answered in debian/kriel.lintian-overrides. The metainfo and
+# the desktop entry checked are the ones packaged.
+package: dist
+	@if [ -n "$$(git status --porcelain --untracked-files=no)" ]; then \
+		echo "make package: the uncommitted changes are left out; the package is of HEAD."; \
+	fi
+	@rm -rf $(BUILD_DIR)/kriel-$(VERSION) $(BUILD_DIR)/kriel_$(VERSION)[._]* \
+		$(BUILD_DIR)/kriel-dbgsym_$(VERSION)_*
+	@tar -xf $(DIST) -C $(BUILD_DIR)
+	@cd $(BUILD_DIR)/kriel-$(VERSION) && dpkg-buildpackage -us -uc --jobs-try=auto
+	@appstreamcli validate --no-net \
+		$(BUILD_DIR)/kriel-$(VERSION)/debian/kriel/usr/share/metainfo/*.metainfo.xml
+	@report=$$(desktop-file-validate \
+		$(BUILD_DIR)/kriel-$(VERSION)/debian/kriel/usr/share/applications/*.desktop); \
+		status=$$?; if [ -n "$$report" ]; then echo "$$report"; fi; \
 		[ $$status -eq 0 ] && ! echo "$$report" | grep -q ': warning: '
-	@rm -f $(BUILD_DIR)/kriel_*.deb
-	@cd $(BUILD_DIR) && cpack
-	@lintian --fail-on error,warning --display-info --pedantic $(BUILD_DIR)/kriel_*.deb
+	@lintian --fail-on error,warning --display-info --pedantic \
+		$(BUILD_DIR)/kriel_$(VERSION)_*.changes
 
 # Pictures of the six windows in docs/, taken of the game installed on a private X server.
 screenshots: deps
