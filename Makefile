@@ -105,9 +105,11 @@ bench:
 	@python3 bench/run-benchmarks $(BUILD_DIR)
 
 format:
+	@scripts/install-deps format
 	@clang-format -i $(SOURCES)
 
 format-check:
+	@scripts/install-deps format
 	@clang-format --dry-run --Werror $(SOURCES)
 
 clean:
