@@ -8,13 +8,20 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <array>
-
 QPoint centredFrameTopLeft(const QRect& area, const QSize& client, const QMargins& frame)
 {
     const QSize outer = client.grownBy(frame);
     return {area.left() + (area.width() - outer.width()) / 2,
             area.top() + (area.height() - outer.height()) / 2};
+}
+
+std::array<uint32_t, 5> dialogMotifHints()
+{
+    enum : uint32_t { Functions = 1, Decorations = 2 };
+    enum : uint32_t { FunctionMove = 4, FunctionClose = 32 };
+    enum : uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16 };
+    return {Functions | Decorations, FunctionMove | FunctionClose,
+            DecorBorder | DecorTitle | DecorMenu, 0, 0};
 }
 
 namespace {
@@ -62,11 +69,7 @@ void giveDialogHints(QWidget* window)
         return;
     const auto id = xcb_window_t(window->winId());
 
-    enum : uint32_t { Functions = 1, Decorations = 2 };
-    enum : uint32_t { FunctionMove = 4, FunctionClose = 32 };
-    enum : uint32_t { DecorBorder = 2, DecorTitle = 8, DecorMenu = 16 };
-    const std::array<uint32_t, 5> motif{Functions | Decorations, FunctionMove | FunctionClose,
-                                        DecorBorder | DecorTitle | DecorMenu, 0, 0};
+    const std::array<uint32_t, 5> motif = dialogMotifHints();
     const xcb_atom_t motifHints = internAtom(connection, "_MOTIF_WM_HINTS");
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, motifHints, motifHints, 32,
                         uint32_t(motif.size()), motif.data());

@@ -5,6 +5,9 @@
 #include <QRect>
 #include <QSize>
 
+#include <array>
+#include <cstdint>
+
 class QWidget;
 
 // Gives `window` the frame of the game's dialogs before it is first shown: the window manager
@@ -14,6 +17,9 @@ class QWidget;
 // same. The window is placed with its frame centred on `area`, and kept there until the window
 // manager has framed and shown it (FrameCentring).
 void frameAsDialog(QWidget* window, const QRect& area);
+
+// The five words of _MOTIF_WM_HINTS with which frameAsDialog asks for that frame on X11.
+std::array<uint32_t, 5> dialogMotifHints();
 
 // Where the frame of a window whose client area is `client` large goes so that the frame,
 // `frame` wider on each side, stands centred on `area`: its top-left corner.

@@ -1,5 +1,6 @@
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -150,6 +151,13 @@ private slots:
             << QStringList{} << QStringList{"DISPLAY=:9731", "WAYLAND_DISPLAY=/nonexistent/wl"}
             << "kriel: no display to open the game on (nothing answers at DISPLAY=:9731 or "
                "WAYLAND_DISPLAY=/nonexistent/wl)\n";
+        QTest::newRow("only DISPLAY")
+            << QStringList{} << QStringList{"DISPLAY=:9731"}
+            << "kriel: no display to open the game on (nothing answers at DISPLAY=:9731)\n";
+        QTest::newRow("only WAYLAND_DISPLAY")
+            << QStringList{} << QStringList{"WAYLAND_DISPLAY=/nonexistent/wl"}
+            << "kriel: no display to open the game on (nothing answers at "
+               "WAYLAND_DISPLAY=/nonexistent/wl)\n";
         QTest::newRow("-display") << QStringList{"-display", ":9731"} << QStringList{"DISPLAY=:0"}
                                   << "kriel: no display to open the game on (nothing answers at "
                                      "-display :9731)\n";
@@ -280,6 +288,46 @@ private slots:
             QVERIFY2(r.value(1).startsWith(out), qPrintable(r.value(1)));
         QCOMPARE(r.value(2), err);
         QCOMPARE(!QImage(png).isNull(), picture);
+    }
+
+    // The picture shows the skin a little way into a game, each piece on a cell of the grid the
+    // report names: a kriel of five cells in the skin's colour (config.ini), the head alone
+    // ringed by the notifier, and the food, whose opaque pixels all show as they are.
+    void skinCheckDrawsAGameUnderWay()
+    {
+        const QString skin = KRIEL_DATA_DIR "/Skins/Default";
+        const QTemporaryDir dir;
+        const QString png = dir.filePath("window.png");
+        const QStringList r =
+            run(KRIEL_SKINCHECK, {"--render", png, skin}, {"XDG_RUNTIME_DIR=" + dir.path()});
+        const QRegularExpressionMatch grid =
+            QRegularExpression("cells of (\\d+) pixels, .* at (\\d+), (\\d+);").match(r.value(1));
+        QVERIFY2(grid.hasMatch(), qPrintable(r.value(1)));
+        const int side = grid.captured(1).toInt();
+        const QPoint origin(grid.captured(2).toInt(), grid.captured(3).toInt());
+        const QImage window = QImage(png).convertToFormat(QImage::Format_ARGB32);
+        const QImage food = QImage(skin + "/food.gif").convertToFormat(QImage::Format_ARGB32);
+        const auto showsFood = [&](const QRect& cell) {
+            for (int y = 0; y < side; ++y)
+                for (int x = 0; x < side; ++x)
+                    if (qAlpha(food.pixel(x, y)) == 255
+                        && window.pixel(cell.topLeft() + QPoint(x, y)) != food.pixel(x, y))
+                        return false;
+            return true;
+        };
+        int kriel = 0, ringed = 0, foods = 0;
+        for (int row = 0; row < 19; ++row)
+            for (int column = 0; column < 19; ++column) {
+                const QRect cell(origin + QPoint(column, row) * side, QSize(side, side));
+                if (window.pixel(cell.center()) == qRgb(168, 228, 72)) {
+                    ++kriel;
+                    ringed += window.pixel(cell.center().x(), cell.top() - 1) == qRgb(255, 176, 40);
+                }
+                foods += showsFood(cell);
+            }
+        QCOMPARE(kriel, 5);
+        QCOMPARE(ringed, 1);
+        QCOMPARE(foods, 1);
     }
 };
 

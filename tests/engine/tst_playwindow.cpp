@@ -123,6 +123,27 @@ private slots:
         QCOMPARE(game.fake.end.calls, 1);
     }
 
+    // Where the window system shows a window's whole rectangle, the window is made translucent,
+    // and the skin's colour for "no window here" must not show round it: all that lies outside
+    // the outline (the bitmap's magenta corner and its rightmost column) stays fully transparent.
+    void translucentWindowPaintsOnlyInsideItsOutline()
+    {
+        Game game;
+        game.form.Show();
+        QWidget* window = game.form.window();
+        window->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        window->setAttribute(Qt::WA_TranslucentBackground);
+        QImage shown(window->size(), QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::transparent);
+        window->render(&shown, {}, {}, QWidget::IgnoreMask);
+        const QRegion outline = QRegion(0, 0, 59, 50) - QRegion(0, 49, 1, 1);
+        QCOMPARE(window->mask(), outline);
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                QVERIFY2(qAlpha(shown.pixel(x, y)) == (outline.contains(QPoint(x, y)) ? 255 : 0),
+                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    }
+
     // X ends without saving; Q saves an unmoved window's edges exactly as they were given, and a
     // dragged one's where the drag put it. The screen has 15 twips a pixel across and 12 down.
     void windowKeepsItsPlaceUntilDraggedWithTheLeftButtonAlone()

@@ -94,7 +94,7 @@ private slots:
     // Before the first Play! the menu is the program: Quit or the close box ends it. After it,
     // the program lasts as long as any of its windows. Only a difficulty's exact name is
     // remembered. Each menu: the difficulty stored (none on the first run), the option it
-    // checks, and what Play! then takes.
+    // checks, and what Play! then takes; nothing stored keeps the play window on top.
     void menuPlaysTheRememberedDifficultyAndIsTheProgramUntilThen()
     {
         for (const bool closeBox : {false, true}) {
@@ -126,6 +126,7 @@ private slots:
             program.play.GameOver = 1;  // as a finished game leaves it
             program.click(program.menu, "Command4");
             QVERIFY(!program.menu.isLoaded() && program.play.isLoaded());
+            QVERIFY(program.play.window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
             QCOMPARE(program.play.TickInterval, QString::number(interval));
             QCOMPARE(program.menu.PointsPerFood, points);
             QCOMPARE(program.menu.DifficultyName, name);
@@ -159,7 +160,7 @@ private slots:
         }
 
         const QRect area(100, 50, 1180, 974);
-        for (const QMargins& frame : {QMargins(), QMargins(1, 20, 1, 1), QMargins(4, 30, 4, 4)}) {
+        for (const QMargins& frame : {QMargins(), QMargins(1, 20, 1, 1), QMargins(1, 24, 3, 5)}) {
             const QSize client(336, 256);
             const QRectF outer(centredFrameTopLeft(area, client, frame), client.grownBy(frame));
             QVERIFY((outer.center() - area.toRectF().center()).manhattanLength() <= 0.5);
@@ -191,13 +192,26 @@ private slots:
             stated = impossible;
             QCOMPARE(repaintedAt(), estimate);
         }
-        const QMargins frame(4, 30, 4, 4);
-        stated = frame;
-        QCOMPARE(repaintedAt(), centredFrameTopLeft(area, window.size(), frame) + QPoint(4, 30));
+        // The frame, 341 × 285 with the client area 1 in from its left and 24 down, at 469, 369.
+        stated = QMargins(1, 24, 3, 5);
+        QCOMPARE(repaintedAt(), QPoint(470, 393));
 
         window.move(10, 10);
         repaintedAt();
         QCOMPARE(window.pos(), QPoint(10, 10));
+    }
+
+    // Motif's words for which of the others count, the functions offered, and the decorations:
+    // moving and closing alone (no resizing, minimising or maximising); a border, a title and the
+    // window menu.
+    void dialogsOfferTheCloseBoxAndNoResizing()
+    {
+        enum : uint32_t { Functions = 1, Decorations = 2 };
+        enum : uint32_t { Move = 4, Close = 32 };
+        enum : uint32_t { Border = 2, Title = 8, Menu = 16 };
+        const std::array<uint32_t, 5> wanted{Functions | Decorations, Move | Close,
+                                             Border | Title | Menu, 0, 0};
+        QCOMPARE(dialogMotifHints(), wanted);
     }
 
     // A dialog has no task-bar entry to come back from, so it is never left minimised; and when
