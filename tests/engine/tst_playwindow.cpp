@@ -123,9 +123,10 @@ private slots:
         QCOMPARE(game.fake.end.calls, 1);
     }
 
-    // Where the window system shows a window's whole rectangle, the window is made translucent,
-    // and the skin's colour for "no window here" must not show round it: all that lies outside
-    // the outline (the bitmap's magenta corner and its rightmost column) stays fully transparent.
+    // Where the window system shows a window's whole rectangle (Wayland), the window is made
+    // translucent, here by hand, and is drawn as that system shows it, whatever its mask. The
+    // skin's colour for "no window here" must not show round it: all that lies outside the
+    // outline (the bitmap's magenta corner and its rightmost column) stays fully transparent.
     void translucentWindowPaintsOnlyInsideItsOutline()
     {
         Game game;
