@@ -130,7 +130,6 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
         return fileError(SkinBmpPath, QStringLiteral("leaves no pixel of the window to see: every "
                                                      "pixel has the bottom-left one's colour or "
                                                      "lies in the rightmost column"));
-    SkinRegion.OffsetHeader(window);
     scene.picture = SkinPicture;
     SkinRegion.ApplyRgn(window);
 
