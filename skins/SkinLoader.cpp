@@ -102,7 +102,7 @@ QString SkinLoader::LoadSkin(const QString& Header, const QString& Variable) con
 std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowScene& scene,
                                           QWidget* window, const ProgramFacts& facts)
 {
-    SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
+    const QString SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
     SkinIniPath = SkinPath + QStringLiteral("/config.ini");
 
     PictureResult bitmap = loadPicture(SkinBmpPath);

@@ -42,5 +42,4 @@ private:
     Region SkinRegion;
     QImage SkinPicture;
     QString SkinIniPath;
-    QString SkinBmpPath;
 };
