@@ -3,7 +3,7 @@
 #include "layouts/PixelScale.h"
 #include "platform/IniReader.h"
 #include "platform/NumberText.h"
-#include "platform/Pictures.h"
+#include "platform/PictureLoading.h"
 #include "platform/ProgramFacts.h"
 #include "platform/WindowShape.h"
 #include "skins/SkinValues.h"
