@@ -99,8 +99,8 @@ QString SkinLoader::LoadSkin(const QString& Header, const QString& Variable) con
     return readIniValue(SkinIniPath, Header, Variable);
 }
 
-std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowScene& scene,
-                                          QWidget* window, const ProgramFacts& facts)
+std::optional<SkinError> SkinLoader::applySkin(const QString& SkinPath, PlayWindowScene& scene,
+                                               QWidget* window, const ProgramFacts& facts)
 {
     const QString SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
     SkinIniPath = SkinPath + QStringLiteral("/config.ini");
