@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Startup.h"
 #include "engine/frmMain.h"
-#include "layouts/Pictures.h"
+#include "layouts/BuiltInPictures.h"
 #include "menus/Windows.h"
 #include "menus/frmGameOver.h"
 #include "menus/frmHighScore.h"

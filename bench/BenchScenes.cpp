@@ -61,7 +61,8 @@ PlayWindowScene defaultSkinScene(const QString& programFolder)
     FixedFacts facts;
     PlayWindowScene scene = playWindowLayout();
     SkinLoader loader;
-    if (const auto error = loader.load(programFolder + "/Skins/Default", scene, nullptr, facts)) {
+    if (const auto error =
+            loader.applySkin(programFolder + "/Skins/Default", scene, nullptr, facts)) {
         std::fprintf(stderr, "cannot load the Default skin: %s\n", qPrintable(error->file));
         std::abort();
     }

@@ -7,7 +7,7 @@
 #include "engine/ScenePainter.h"
 #include "engine/Tick.h"
 #include "platform/ClockRandom.h"
-#include "platform/Pictures.h"
+#include "platform/PictureLoading.h"
 #include "skins/Region.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
@@ -37,7 +37,8 @@ void BM_SkinLoadDefault(benchmark::State& state)
     SkinLoader loader;
     for (auto _ : state) {
         PlayWindowScene scene = layout;
-        const auto error = loader.load(programFolder + "/Skins/Default", scene, nullptr, facts);
+        const auto error =
+            loader.applySkin(programFolder + "/Skins/Default", scene, nullptr, facts);
         benchmark::DoNotOptimize(error);
     }
 }
@@ -94,7 +95,7 @@ void loadSkinRepeatedly(benchmark::State& state, const SkinFolder& folder)
     SkinLoader loader;
     for (auto _ : state) {
         PlayWindowScene scene = layout;
-        const auto error = loader.load(folder.skinPath(), scene, nullptr, facts);
+        const auto error = loader.applySkin(folder.skinPath(), scene, nullptr, facts);
         if (error) {
             std::fprintf(stderr, "the benchmark's skin was refused: %s\n",
                          qPrintable(error->reason));

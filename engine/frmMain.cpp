@@ -129,7 +129,8 @@ void frmMain::Form_Load()
 bool frmMain::runSkinLoader()
 {
     // A skin found nowhere is not loaded at all: its path may be one the name made up.
-    const bool loaded = m_skinFound && !m_skin.load(SkinPath, m_scene, m_widget, m_platform.facts);
+    const bool loaded =
+        m_skinFound && !m_skin.applySkin(SkinPath, m_scene, m_widget, m_platform.facts);
     refresh();
     if (loaded)
         return true;

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "platform/Pictures.h"
+#include "platform/PictureLoading.h"
 #include "skins/Region.h"
 #include "skins/cDIBSection.h"
 

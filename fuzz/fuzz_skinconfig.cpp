@@ -73,7 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedFacts facts;
     PlayWindowScene scene = playWindowLayout();
     SkinLoader loader;
-    const std::optional<SkinError> error = loader.load(skin->skinPath(), scene, nullptr, facts);
+    const std::optional<SkinError> error =
+        loader.applySkin(skin->skinPath(), scene, nullptr, facts);
 
     if (!error) {
         checkApplied(scene, facts, loader.skinPicture());

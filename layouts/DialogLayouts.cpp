@@ -1,5 +1,5 @@
 #include "DialogLayout.h"
-#include "layouts/Pictures.h"
+#include "layouts/BuiltInPictures.h"
 
 namespace {
 

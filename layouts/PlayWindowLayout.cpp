@@ -1,6 +1,6 @@
 #include "PlayWindowLayout.h"
 
-#include "layouts/Pictures.h"
+#include "layouts/BuiltInPictures.h"
 
 PlayWindowScene playWindowLayout()
 {

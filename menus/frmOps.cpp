@@ -37,7 +37,7 @@ void frmOps::connectControls()
 void frmOps::Form_Load()
 {
     const SettingsStore& store = m_platform.settings;
-    LastDifficulty = readSetting(store, LastDiff);
+    const QString LastDifficulty = readSetting(store, LastDiff);
     SoundsSetting = readSetting(store, Sounds);
     OnTopSetting = readSetting(store, OnTop);
     NotifySetting = readSetting(store, Notify);

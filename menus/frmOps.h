@@ -12,7 +12,6 @@ class frmOps final : public Form, public StartMenuMembers {
 public:
     frmOps(Platform& platform, Windows& windows);
 
-    QString LastDifficulty;
     qint16 PlayStarted = 0;  // 1 once Play! has been pressed in this run
 
 private:

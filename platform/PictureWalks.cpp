@@ -1,6 +1,6 @@
 #include "PictureWalks.h"
 
-#include "platform/Pictures.h"
+#include "platform/PictureLoading.h"
 
 #include <QIODevice>
 #include <QScopeGuard>

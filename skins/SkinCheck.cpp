@@ -41,7 +41,7 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
     const QString path = QFileInfo(folder).absoluteFilePath();
     if (!QFileInfo(path).isDir())
         return refusal(path + QStringLiteral(": not a folder"));
-    if (const std::optional<SkinError> error = loader.load(path, scene, nullptr, facts)) {
+    if (const std::optional<SkinError> error = loader.applySkin(path, scene, nullptr, facts)) {
         QString where = QFileInfo(error->file).fileName();
         if (!error->key.isEmpty())
             where +=

@@ -3,7 +3,7 @@
 #include "layouts/PixelScale.h"
 #include "platform/IniReader.h"
 #include "platform/NumberText.h"
-#include "platform/Pictures.h"
+#include "platform/PictureLoading.h"
 #include "platform/ProgramFacts.h"
 #include "platform/WindowShape.h"
 #include "skins/SkinValues.h"
@@ -99,10 +99,10 @@ QString SkinLoader::LoadSkin(const QString& Header, const QString& Variable) con
     return readIniValue(SkinIniPath, Header, Variable);
 }
 
-std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowScene& scene,
-                                          QWidget* window, const ProgramFacts& facts)
+std::optional<SkinError> SkinLoader::applySkin(const QString& SkinPath, PlayWindowScene& scene,
+                                               QWidget* window, const ProgramFacts& facts)
 {
-    SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
+    const QString SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
     SkinIniPath = SkinPath + QStringLiteral("/config.ini");
 
     PictureResult bitmap = loadPicture(SkinBmpPath);
@@ -130,7 +130,6 @@ std::optional<SkinError> SkinLoader::load(const QString& SkinPath, PlayWindowSce
         return fileError(SkinBmpPath, QStringLiteral("leaves no pixel of the window to see: every "
                                                      "pixel has the bottom-left one's colour or "
                                                      "lies in the rightmost column"));
-    SkinRegion.OffsetHeader(window);
     scene.picture = SkinPicture;
     SkinRegion.ApplyRgn(window);
 

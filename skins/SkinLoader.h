@@ -29,10 +29,11 @@ public:
     // Applies the skin in the folder `SkinPath` to `scene`, in the order the skin format lists its
     // parts, and gives `window` (when there is one) the bitmap's outline. Stops at the first thing
     // it refuses and says what it was; everything applied before that stays applied.
-    std::optional<SkinError> load(const QString& SkinPath, PlayWindowScene& scene, QWidget* window,
-                                  const ProgramFacts& facts);
+    std::optional<SkinError> applySkin(const QString& SkinPath, PlayWindowScene& scene,
+                                       QWidget* window, const ProgramFacts& facts);
 
-    // One value of the skin's config.ini; "" when the file, section or key is missing.
+    // One value of the skin's config.ini; "" when the file, section or key is missing. Named as
+    // the selector's reader of the same job is, though it loads no skin.
     QString LoadSkin(const QString& Header, const QString& Variable) const;
 
     const Region& skinRegion() const { return SkinRegion; }
@@ -42,5 +43,4 @@ private:
     Region SkinRegion;
     QImage SkinPicture;
     QString SkinIniPath;
-    QString SkinBmpPath;
 };

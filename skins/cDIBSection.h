@@ -37,18 +37,8 @@ public:
     qint32 BytesPerScanLine() const;
 
     // The size last asked for, in pixels, whether or not a buffer is held.
-    qint32 Width() const { return tBitmapInfo.width; }
-    qint32 Height() const { return tBitmapInfo.height; }
-
-    // Copies the block of `source` at (lSrcLeft, lSrcTop), lSrcWidth x lSrcHeight pixels, into
-    // the buffer at its top-left pixel. A negative lSrcWidth stands for Width(), a negative
-    // lSrcHeight for Height(). Only pixels inside both the source and the buffer are copied; the
-    // rest of the buffer keeps its bytes. Does nothing while empty.
-    void LoadPictureBlt(const QImage& source, qint32 lSrcLeft = 0, qint32 lSrcTop = 0,
-                        qint32 lSrcWidth = -1, qint32 lSrcHeight = -1)
-    {
-        copyBlock(source, lSrcLeft, lSrcTop, lSrcWidth, lSrcHeight);
-    }
+    qint32 Width() const { return m_width; }
+    qint32 Height() const { return m_height; }
 
     // The first byte of the buffer, nullptr while empty.
     const quint8* DIBSectionBitsPtr() const { return m_bits.get(); }
@@ -58,28 +48,10 @@ public:
     void ClearUp() { m_bits.reset(); }
 
 private:
-    // The 40-byte bitmap info header, fields in their stored order.
-    struct BitmapInfoHeader {
-        quint32 size = 0;
-        qint32 width = 0;
-        qint32 height = 0;  // positive: rows stored bottom-up
-        quint16 planes = 0;
-        quint16 bitCount = 0;
-        quint32 compression = 0;
-        quint32 sizeImage = 0;  // bytes in the buffer
-        qint32 xPelsPerMeter = 0;
-        qint32 yPelsPerMeter = 0;
-        quint32 clrUsed = 0;
-        quint32 clrImportant = 0;
-    };
-    static_assert(sizeof(BitmapInfoHeader) == 40);
-
-    // Describes lWidth x lHeight at 24 bits in tBitmapInfo and allocates the zeroed buffer.
+    // Records lWidth x lHeight as the size and allocates the zeroed buffer.
     bool CreateDIB(qint32 lWidth, qint32 lHeight);
 
-    // LoadPictureBlt's copy; false when the picture could not be converted to 24 bits.
-    bool copyBlock(const QImage& source, qint32 left, qint32 top, qint32 width, qint32 height);
-
     std::unique_ptr<quint8[]> m_bits;
-    BitmapInfoHeader tBitmapInfo;
+    qint32 m_width = 0;
+    qint32 m_height = 0;
 };

@@ -433,7 +433,7 @@ private slots:
         FixedFacts facts;
         PlayWindowScene scene = playWindowLayout();
         SkinLoader loader;
-        QVERIFY(!loader.load(KRIEL_DATA_DIR "/Skins/Default", scene, nullptr, facts));
+        QVERIFY(!loader.applySkin(KRIEL_DATA_DIR "/Skins/Default", scene, nullptr, facts));
         SeededRandom random;
         for (int i : {4, 9, 9, 9})  // food at (4, 9), head at (9, 9)
             random.scripted.push_back(SeededRandom::pickIndex(i));

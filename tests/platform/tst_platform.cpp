@@ -3,7 +3,7 @@
 #include "platform/IniReader.h"
 #include "platform/NumberText.h"
 #include "platform/OpenWindows.h"
-#include "platform/Pictures.h"
+#include "platform/PictureLoading.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
 #include "platform/SettingKeys.h"

@@ -42,7 +42,7 @@ constexpr const char* OutOfRange[][3] = {
 
 std::optional<SkinError> load(const SkinFolder& skin, PlayWindowScene& s)
 {
-    return SkinLoader().load(skin.skinPath(), s, nullptr, FixedFacts());
+    return SkinLoader().applySkin(skin.skinPath(), s, nullptr, FixedFacts());
 }
 
 QRectF rect(const TwipsRect& r)
@@ -167,22 +167,17 @@ private slots:
     // are found whatever their case. The screen has 15 twips a pixel across and 12 down, and each
     // figure goes by its own direction. The window is shaped to every pixel not of the bottom-left
     // one's colour bar the rightmost column, so a bitmap of one pixel would show nothing: it is
-    // refused, and the window keeps its outline. OffsetHeader goes by the flag alone: a frame
-    // measured before the window lost its border moves nothing.
+    // refused, and the window keeps its outline.
     void goodSkinSetsEveryValueAndShapesTheWindow()
     {
         QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
-        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
         window.setAutoFillBackground(true);
         SkinFolder skin;
         SkinLoader loader;
         FixedFacts facts;
         facts.twipsDown = 12;
         PlayWindowScene s = playWindowLayout();
-        QVERIFY(!loader.load(skin.skinPath(), s, nullptr, facts));
+        QVERIFY(!loader.applySkin(skin.skinPath(), s, nullptr, facts));
         s.shpkriel.push_back(s.head());
         const Shape body = s.shpkriel.back();
         // Just tall enough for a play area of 19 cells 12.5 × 15 twips high from 5 pixels down.
@@ -197,7 +192,7 @@ private slots:
                          "scorer=200\nscoreg=100\nscoreb=50\n[styles]\nkrielshape=4\n"
                          "krielborder=2\nplayborder=3\nfontsize=12\nfont=arial\n"
                          "[ratio]\nsizeratio=12.5\n");
-        QVERIFY(!loader.load(skin.skinPath(), s, &window, facts));
+        QVERIFY(!loader.applySkin(skin.skinPath(), s, &window, facts));
         QCOMPARE(QSizeF(s.width, s.height), QSizeF(240 * 15, 302 * 12));
         QCOMPARE(s.picture.size(), QSize(240, 302));
         QCOMPARE(s.shpfood.picture.size(), QSize(1, 1));
@@ -220,7 +215,7 @@ private slots:
         const QRegion outline = QRegion(0, 0, 239, 302) - QRegion(0, 301, 1, 1);
         QVERIFY(window.mask().xored(outline).isEmpty());
         skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 0, 1, 1));
-        const std::optional<SkinError> error = loader.load(skin.skinPath(), s, &window, facts);
+        const std::optional<SkinError> error = loader.applySkin(skin.skinPath(), s, &window, facts);
         QVERIFY(error && error->file.endsWith("/skin.bmp"));
         QVERIFY2(error->reason.startsWith("leaves no pixel"), qPrintable(error->reason));
         QVERIFY(window.mask().xored(outline).isEmpty());
@@ -313,7 +308,7 @@ private slots:
                 facts.twipsDown = down;
                 for (const auto& [heading, start] : walks) {
                     PlayWindowScene s = playWindowLayout();
-                    QVERIFY(!SkinLoader().load(skin.skinPath(), s, nullptr, facts));
+                    QVERIFY(!SkinLoader().applySkin(skin.skinPath(), s, nullptr, facts));
                     SeededRandom random;
                     const QPoint food = start.y() == 0 ? QPoint(9, 18) : QPoint(18, 9);
                     for (int i : {food.x(), food.y(), start.x(), start.y()})
@@ -481,7 +476,7 @@ private slots:
         const auto load = [&](const QImage& bitmap) {
             skin.setBitmap(bitmap);
             PlayWindowScene s = playWindowLayout();
-            return loader.load(skin.skinPath(), s, nullptr, FixedFacts());
+            return loader.applySkin(skin.skinPath(), s, nullptr, FixedFacts());
         };
         const int rows = 128;
         const int runs = MaxOutlineRectangles / rows;

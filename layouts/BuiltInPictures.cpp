@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "BuiltInPictures.h"
 
 QIcon applicationIcon()
 {

@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "PictureLoading.h"
 
 #include "platform/PictureWalks.h"
 #include "platform/RegularFile.h"
