@@ -102,7 +102,7 @@ QString SkinLoader::LoadSkin(const QString& Header, const QString& Variable) con
 std::optional<SkinError> SkinLoader::applySkin(const QString& SkinPath, PlayWindowScene& scene,
                                                QWidget* window, const ProgramFacts& facts)
 {
-    const QString SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
+    SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
     SkinIniPath = SkinPath + QStringLiteral("/config.ini");
 
     PictureResult bitmap = loadPicture(SkinBmpPath);
@@ -130,6 +130,7 @@ std::optional<SkinError> SkinLoader::applySkin(const QString& SkinPath, PlayWind
         return fileError(SkinBmpPath, QStringLiteral("leaves no pixel of the window to see: every "
                                                      "pixel has the bottom-left one's colour or "
                                                      "lies in the rightmost column"));
+    SkinRegion.OffsetHeader(window);
     scene.picture = SkinPicture;
     SkinRegion.ApplyRgn(window);
 

@@ -43,4 +43,6 @@ private:
     Region SkinRegion;
     QImage SkinPicture;
     QString SkinIniPath;
+    // A member as the design names it, though only the one load uses it.
+    QString SkinBmpPath;
 };

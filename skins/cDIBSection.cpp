@@ -43,7 +43,7 @@ void cDIBSection::CreateFromPicture(const QImage& picThis)
 
 qint32 cDIBSection::BytesPerScanLine() const
 {
-    const qint64 bytes = scanLineBytes(m_width);
+    const qint64 bytes = scanLineBytes(tBitmapInfo.width);
     if (bytes > std::numeric_limits<qint32>::max())
         return 0;
     return qint32(bytes);
@@ -51,8 +51,12 @@ qint32 cDIBSection::BytesPerScanLine() const
 
 bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight)
 {
-    m_width = lWidth;
-    m_height = lHeight;
+    tBitmapInfo = BitmapInfoHeader{};
+    tBitmapInfo.size = sizeof(BitmapInfoHeader);
+    tBitmapInfo.width = lWidth;
+    tBitmapInfo.height = lHeight;
+    tBitmapInfo.planes = 1;
+    tBitmapInfo.bitCount = 24;
 
     if (lWidth <= 0 || lHeight <= 0)
         return false;
@@ -60,6 +64,7 @@ bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight)
     if (stride > MaxBufferBytes / lHeight)
         return false;
     const qint64 bytes = stride * lHeight;
+    tBitmapInfo.sizeImage = quint32(bytes);
 
     m_bits.reset(new (std::nothrow) quint8[size_t(bytes)]());
     return m_bits != nullptr;

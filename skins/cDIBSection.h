@@ -37,8 +37,8 @@ public:
     qint32 BytesPerScanLine() const;
 
     // The size last asked for, in pixels, whether or not a buffer is held.
-    qint32 Width() const { return m_width; }
-    qint32 Height() const { return m_height; }
+    qint32 Width() const { return tBitmapInfo.width; }
+    qint32 Height() const { return tBitmapInfo.height; }
 
     // The first byte of the buffer, nullptr while empty.
     const quint8* DIBSectionBitsPtr() const { return m_bits.get(); }
@@ -48,10 +48,26 @@ public:
     void ClearUp() { m_bits.reset(); }
 
 private:
-    // Records lWidth x lHeight as the size and allocates the zeroed buffer.
+    // The 40-byte bitmap info header, fields in their stored order. Kept whole as the design
+    // describes the buffer, though only the size is read back.
+    struct BitmapInfoHeader {
+        quint32 size = 0;
+        qint32 width = 0;
+        qint32 height = 0;  // positive: rows stored bottom-up
+        quint16 planes = 0;
+        quint16 bitCount = 0;
+        quint32 compression = 0;
+        quint32 sizeImage = 0;  // bytes in the buffer
+        qint32 xPelsPerMeter = 0;
+        qint32 yPelsPerMeter = 0;
+        quint32 clrUsed = 0;
+        quint32 clrImportant = 0;
+    };
+    static_assert(sizeof(BitmapInfoHeader) == 40);
+
+    // Describes lWidth x lHeight at 24 bits in tBitmapInfo and allocates the zeroed buffer.
     bool CreateDIB(qint32 lWidth, qint32 lHeight);
 
     std::unique_ptr<quint8[]> m_bits;
-    qint32 m_width = 0;
-    qint32 m_height = 0;
+    BitmapInfoHeader tBitmapInfo;
 };

@@ -167,10 +167,15 @@ private slots:
     // are found whatever their case. The screen has 15 twips a pixel across and 12 down, and each
     // figure goes by its own direction. The window is shaped to every pixel not of the bottom-left
     // one's colour bar the rightmost column, so a bitmap of one pixel would show nothing: it is
-    // refused, and the window keeps its outline.
+    // refused, and the window keeps its outline. OffsetHeader goes by the flag alone: a frame
+    // measured before the window lost its border moves nothing.
     void goodSkinSetsEveryValueAndShapesTheWindow()
     {
         QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
+        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
         window.setAutoFillBackground(true);
         SkinFolder skin;
         SkinLoader loader;
