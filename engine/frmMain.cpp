@@ -1,12 +1,12 @@
 #include "frmMain.h"
 
+#include "engine/GameSounds.h"
 #include "engine/Keys.h"
 #include "engine/NewGame.h"
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
 #include "engine/WindowPlace.h"
-#include "platform/GameSounds.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
@@ -50,6 +50,7 @@ private:
 frmMain::frmMain(Platform& platform, const StartMenuMembers& frmOps)
     : m_platform(platform)
     , m_frmOps(frmOps)
+    , m_sounds(platform, frmOps)
 {
     m_platform.endRequests.whenAsked([this] { desktopAsksToEnd(); });
 }
@@ -209,7 +210,7 @@ void frmMain::Timer1_Timer()
 
     const TickResult result = Tick(m_scene, m_kriel, m_frmOps.PointsPerFood, m_platform.random);
     if (result.ate)
-        playGameSound(m_platform, m_frmOps.SoundsSetting, "eat.WAV");
+        m_sounds.play(GameSound::Eat);
     if (result.died) {
         KillKriel();
         return;
@@ -220,7 +221,7 @@ void frmMain::Timer1_Timer()
 void frmMain::KillKriel()
 {
     HandlerScope scope(*this);
-    playGameSound(m_platform, m_frmOps.SoundsSetting, "die.WAV");
+    m_sounds.play(GameSound::Die);
     FinalScore = finalScore(m_scene.lblfoodcount.caption);
     NewGame(m_scene, m_kriel, m_platform.random);
     m_kriel.Direction = Heading::None;

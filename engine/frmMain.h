@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/GameSounds.h"
 #include "engine/KrielState.h"
 #include "engine/PlayWindowEvents.h"
 #include "engine/ScenePainter.h"
@@ -79,6 +80,7 @@ private:
 
     Platform& m_platform;
     const StartMenuMembers& m_frmOps;
+    GameSounds m_sounds;
     std::function<void()> m_showGameOver;
 
     QString CodeEntry;

@@ -1,10 +1,10 @@
 #include "frmGameOver.h"
 
+#include "engine/GameSounds.h"
 #include "engine/frmMain.h"
 #include "menus/HighScoreRecord.h"
 #include "menus/Windows.h"
 #include "menus/frmOps.h"
-#include "platform/GameSounds.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
 
@@ -33,7 +33,7 @@ void frmGameOver::Form_Load()
     if (isNewRecord(storedScore(m_platform.settings), m_score)) {
         control("Command3")->setVisible(true);
         setTitle(QStringLiteral("Kriel - New High Score!!"));
-        playGameSound(m_platform, menu.SoundsSetting, "hiscore.WAV");
+        GameSounds(m_platform, menu).play(GameSound::HighScore);
     }
 }
 
