@@ -91,8 +91,7 @@ int main(int argc, char** argv)
 
     StartMenuMembers hard;
     hard.PointsPerFood = 8;
-    hard.SoundsSetting = hard.OnTopSetting = QStringLiteral("0");
-    hard.NotifySetting = QStringLiteral("1");
+    hard.settings = {false, false, true};
     frmMain window(platform, hard);
     play = &window;
     window.TickInterval = QStringLiteral("65");

@@ -2,7 +2,6 @@
 
 #include "engine/StartMenuMembers.h"
 #include "platform/Platform.h"
-#include "platform/SettingKeys.h"
 
 namespace {
 
@@ -23,6 +22,6 @@ QLatin1String fileOf(GameSound sound)
 
 void GameSounds::play(GameSound sound) const
 {
-    if (isOn(m_menu.SoundsSetting))
+    if (m_menu.settings.SoundsSetting)
         m_platform.sound.play(m_platform.facts.programFolder() + QLatin1Char('/') + fileOf(sound));
 }

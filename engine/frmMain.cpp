@@ -120,7 +120,7 @@ void frmMain::Form_Load()
         return;
 
     NewGame(m_scene, m_kriel, m_platform.random);
-    if (isOn(m_frmOps.NotifySetting))
+    if (m_frmOps.settings.NotifySetting)
         ShowNotifier(m_scene);
 
     refresh();
@@ -307,6 +307,6 @@ void frmMain::Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition)
 void frmMain::Form_Resize()
 {
     HandlerScope scope(*this);
-    if (m_widget && isOn(m_frmOps.OnTopSetting))
+    if (m_widget && m_frmOps.settings.OnTopSetting)
         keepOnTop(m_widget);
 }

@@ -38,9 +38,7 @@ void frmOps::Form_Load()
 {
     const SettingsStore& store = m_platform.settings;
     LastDifficulty = readSetting(store, LastDiff);
-    SoundsSetting = readSetting(store, Sounds);
-    OnTopSetting = readSetting(store, OnTop);
-    NotifySetting = readSetting(store, Notify);
+    settings = GameplaySettings::read(store);
 
     if (const std::optional<Difficulty> last = difficultyNamed(LastDifficulty))
         control<QRadioButton>(QLatin1String(last->option))->setChecked(true);

@@ -24,7 +24,7 @@ struct Game {
     {
         fake.facts.folder = skin.programFolder();
         menu.PointsPerFood = 6;
-        menu.SoundsSetting = menu.OnTopSetting = menu.NotifySetting = QStringLiteral("1");
+        menu.settings = {true, true, true};
         form.setGameOverDialog([this] { ++gameOvers; });
     }
 
@@ -213,7 +213,9 @@ private slots:
     {
         QFETCH(QString, setting);
         Game game;
-        game.menu.OnTopSetting = game.menu.SoundsSetting = setting;
+        game.fake.settings.values["Config/OnTop"] = game.fake.settings.values["Config/Sounds"] =
+            setting;
+        game.menu.settings = GameplaySettings::read(game.fake.settings);
         game.fake.facts.folder = QStringLiteral(KRIEL_DATA_DIR);
         game.placeNextGame({9, 4}, {9, 9});
         game.form.Show();
