@@ -6,6 +6,7 @@
 #include "engine/ScenePainter.h"
 #include "engine/StartMenuMembers.h"
 #include "layouts/PlayWindowLayout.h"
+#include "layouts/WindowLife.h"
 #include "skins/SkinLoader.h"
 
 #include <QObject>
@@ -13,7 +14,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 struct Platform;
 class PlayWidget;
@@ -67,8 +67,6 @@ public:
     QWidget* window() const;
 
 private:
-    class HandlerScope;
-
     void Form_Load();
     // The desktop asks the program to end (EndRequests.h), and it ends as the close box ends a
     // game: the window unloaded when it is loaded, nothing asked, even under a modal box.
@@ -97,9 +95,6 @@ private:
     PlayWindowScene m_scene;
     std::unique_ptr<TickTimer> Timer1;
     QPointer<PlayWidget> m_widget;
-
-    // Handlers running now, including those a modal box has paused. A widget unloaded meanwhile
-    // is destroyed only when the last of them has returned.
-    int m_handlerDepth = 0;
-    std::vector<QPointer<PlayWidget>> m_retiredWidgets;
+    // Every handler runs in a WindowLife::HandlerScope of it.
+    WindowLife m_life;
 };
