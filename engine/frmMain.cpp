@@ -1,12 +1,13 @@
 #include "frmMain.h"
 
-#include "engine/GameSounds.h"
 #include "engine/Keys.h"
 #include "engine/NewGame.h"
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
+#include "engine/StartMenu.h"
 #include "engine/Tick.h"
 #include "engine/WindowPlace.h"
+#include "engine/Windows.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
@@ -25,10 +26,9 @@ const QString HiddenCode = QStringLiteral("zestlime");
 
 using HandlerScope = WindowLife::HandlerScope;
 
-frmMain::frmMain(Platform& platform, const StartMenuMembers& frmOps)
+frmMain::frmMain(Platform& platform, const Windows& windows)
     : m_platform(platform)
-    , m_frmOps(frmOps)
-    , m_sounds(platform, frmOps)
+    , m_windows(windows)
     , m_life(platform.windows)
 {
     m_platform.endRequests.whenAsked([this] { desktopAsksToEnd(); });
@@ -95,7 +95,7 @@ void frmMain::Form_Load()
         return;
 
     NewGame(m_scene, m_kriel, m_platform.random);
-    if (m_frmOps.settings.NotifySetting)
+    if (m_windows.ops->settings.NotifySetting)
         ShowNotifier(m_scene);
 
     refresh();
@@ -179,9 +179,10 @@ void frmMain::Timer1_Timer()
         return;
     Timer1->setInterval(tickIntervalMs());
 
-    const TickResult result = Tick(m_scene, m_kriel, m_frmOps.PointsPerFood, m_platform.random);
+    const TickResult result =
+        Tick(m_scene, m_kriel, m_windows.ops->PointsPerFood, m_platform.random);
     if (result.ate)
-        m_sounds.play(GameSound::Eat);
+        m_windows.ops->sounds.play(GameSound::Eat);
     if (result.died) {
         KillKriel();
         return;
@@ -192,12 +193,12 @@ void frmMain::Timer1_Timer()
 void frmMain::KillKriel()
 {
     HandlerScope scope(m_life);
-    m_sounds.play(GameSound::Die);
+    m_windows.ops->sounds.play(GameSound::Die);
     FinalScore = finalScore(m_scene.lblfoodcount.caption);
     NewGame(m_scene, m_kriel, m_platform.random);
     m_kriel.Direction = Heading::None;
-    if (m_showGameOver)
-        m_showGameOver();
+    if (m_windows.gameOver)
+        m_windows.gameOver->Show();
     Unload();
     GameOver = -1;
 }
@@ -278,6 +279,6 @@ void frmMain::Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition)
 void frmMain::Form_Resize()
 {
     HandlerScope scope(m_life);
-    if (m_widget && m_frmOps.settings.OnTopSetting)
+    if (m_widget && m_windows.ops->settings.OnTopSetting)
         keepOnTop(m_widget);
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "engine/GameSounds.h"
 #include "engine/KrielState.h"
 #include "engine/PlayWindowEvents.h"
 #include "engine/ScenePainter.h"
-#include "engine/StartMenuMembers.h"
 #include "layouts/PlayWindowLayout.h"
 #include "layouts/WindowLife.h"
 #include "skins/SkinLoader.h"
@@ -12,10 +10,10 @@
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
 
 struct Platform;
+struct Windows;
 class PlayWidget;
 class TickTimer;
 
@@ -26,11 +24,10 @@ class TickTimer;
 class frmMain final : public QObject, private PlayWindowEvents {
     Q_OBJECT
 public:
-    frmMain(Platform& platform, const StartMenuMembers& frmOps);
+    // Reads the start menu's choices from `windows`, and shows its game-over dialog, when there
+    // is one, as the kriel dies and before the window unloads.
+    frmMain(Platform& platform, const Windows& windows);
     ~frmMain() override;
-
-    // Shown when the kriel dies, before the play window unloads.
-    void setGameOverDialog(std::function<void()> show) { m_showGameOver = std::move(show); }
 
     // Written by the start menu before it shows the window: the tick in milliseconds, as text.
     QString TickInterval;
@@ -77,9 +74,7 @@ private:
     int tickIntervalMs() const;
 
     Platform& m_platform;
-    const StartMenuMembers& m_frmOps;
-    GameSounds m_sounds;
-    std::function<void()> m_showGameOver;
+    const Windows& m_windows;
 
     QString CodeEntry;
     KrielState m_kriel;

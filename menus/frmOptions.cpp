@@ -1,15 +1,14 @@
 #include "frmOptions.h"
 
+#include "engine/StartMenu.h"
+#include "engine/Windows.h"
 #include "menus/HighScoreRecord.h"
 #include "menus/Shellx.h"
-#include "menus/Windows.h"
-#include "menus/frmOps.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
 
 #include <QCheckBox>
 #include <QPushButton>
-
 
 frmOptions::frmOptions(Platform& platform, Windows& windows)
     : Form(platform, settingsLayout())
@@ -36,7 +35,7 @@ void frmOptions::Form_Load()
                  .arg(version.major)
                  .arg(version.minor)
                  .arg(version.revision));
-    const frmOps& menu = *m_windows.ops;
+    const StartMenu& menu = *m_windows.ops;
     control<QCheckBox>("Check1")->setChecked(menu.settings.SoundsSetting);
     control<QCheckBox>("Check2")->setChecked(menu.settings.OnTopSetting);
     control<QCheckBox>("Check3")->setChecked(menu.settings.NotifySetting);

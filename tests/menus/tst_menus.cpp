@@ -1,9 +1,9 @@
 #include "engine/Keys.h"
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/Fonts.h"
 #include "menus/Crypt.h"
 #include "menus/HighScoreRecord.h"
-#include "menus/Windows.h"
 #include "menus/frmGameOver.h"
 #include "menus/frmHighScore.h"
 #include "menus/frmOps.h"
@@ -37,7 +37,6 @@ struct FakeProgram {
     {
         fake.facts.folder = skin.programFolder();
         windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
-        play.setGameOverDialog([this] { gameOver.Show(); });
     }
 
     static void click(Form& form, const char* control)
@@ -49,7 +48,7 @@ struct FakeProgram {
     SkinFolder skin{QStringLiteral("Default")};
     Windows windows;
     frmOps menu{fake.platform, windows};
-    frmMain play{fake.platform, menu};
+    frmMain play{fake.platform, windows};
     frmGameOver gameOver{fake.platform, windows};
     frmHighScore highScore{fake.platform, windows};
     frmOptions options{fake.platform, windows};
