@@ -1,23 +1,23 @@
 #pragma once
 
+struct GameplaySettings;
 struct Platform;
-struct StartMenuMembers;
 
-// The game's three sounds, each a file beside the program.
+// The game's three sounds: eat.WAV, die.WAV and hiscore.WAV beside the program.
 enum class GameSound { Eat, Die, HighScore };
 
-// Plays the game's sounds while the start menu's copy of the Sounds setting has them on: whoever
-// asks for a sound need not know the setting.
+// Plays the game's sounds while the game's copy of the Sounds setting has them on: whoever asks
+// for a sound need not know the setting.
 class GameSounds {
 public:
-    GameSounds(Platform& platform, const StartMenuMembers& menu)
+    GameSounds(Platform& platform, const GameplaySettings& settings)
         : m_platform(platform)
-        , m_menu(menu)
+        , m_settings(settings)
     {}
 
     void play(GameSound sound) const;
 
 private:
     Platform& m_platform;
-    const StartMenuMembers& m_menu;
+    const GameplaySettings& m_settings;
 };

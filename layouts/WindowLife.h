@@ -16,8 +16,6 @@ public:
         : m_windows(windows)
     {}
     ~WindowLife();
-    WindowLife(const WindowLife&) = delete;
-    WindowLife& operator=(const WindowLife&) = delete;
 
     void loaded(QWidget* window);
     static void show(QWidget* window);
@@ -38,8 +36,6 @@ public:
             if (--m_life.m_handlerDepth == 0)
                 m_life.destroyRetired();
         }
-        HandlerScope(const HandlerScope&) = delete;
-        HandlerScope& operator=(const HandlerScope&) = delete;
 
     private:
         WindowLife& m_life;
