@@ -90,6 +90,6 @@ private:
     PlayWindowScene m_scene;
     std::unique_ptr<TickTimer> Timer1;
     QPointer<PlayWidget> m_widget;
-    // Every handler runs in a WindowLife::HandlerScope of it.
+    // Each handler holds a WindowLife::HandlerScope: a game may end under one paused by a box.
     WindowLife m_life;
 };
