@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/Startup.h"
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/BuiltInPictures.h"
-#include "menus/Windows.h"
 #include "menus/frmGameOver.h"
 #include "menus/frmHighScore.h"
 #include "menus/frmOps.h"
@@ -105,13 +105,12 @@ int main(int argc, char* argv[])
 
     Windows windows;
     frmOps menu(platform, windows);
-    frmMain play(platform, menu);
+    frmMain play(platform, windows);
     frmGameOver gameOver(platform, windows);
     frmHighScore highScore(platform, windows);
     frmOptions options(platform, windows);
     frmSkin skins(platform);
     windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
-    play.setGameOverDialog([&gameOver] { gameOver.Show(); });
 
     menu.Show();
     return QApplication::exec();

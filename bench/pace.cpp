@@ -3,6 +3,8 @@
 // intervals' mean and the 99th percentile of their deviation from 65 ms, as JSON.
 
 #include "BenchScenes.h"
+#include "engine/StartMenu.h"
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "platform/ClockRandom.h"
 #include "platform/QtTimers.h"
@@ -89,11 +91,11 @@ int main(int argc, char** argv)
     Platform platform{settings, sound,  dialogs, random, facts,
                       end,      timers, windows, shell,  endRequests};
 
-    StartMenuMembers hard;
+    StartMenu hard(platform, startMenuLayout());
     hard.PointsPerFood = 8;
-    hard.SoundsSetting = hard.OnTopSetting = QStringLiteral("0");
-    hard.NotifySetting = QStringLiteral("1");
-    frmMain window(platform, hard);
+    hard.settings = {false, false, true};
+    const Windows game{.ops = &hard};
+    frmMain window(platform, game);
     play = &window;
     window.TickInterval = QStringLiteral("65");
     window.Show();

@@ -4,9 +4,10 @@
 #include "engine/NewGame.h"
 #include "engine/PlayWidget.h"
 #include "engine/Score.h"
+#include "engine/StartMenu.h"
 #include "engine/Tick.h"
 #include "engine/WindowPlace.h"
-#include "platform/GameSounds.h"
+#include "engine/Windows.h"
 #include "platform/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
@@ -23,33 +24,12 @@ const QString HiddenCode = QStringLiteral("zestlime");
 
 }  // namespace
 
-// Marks a handler as running; the outermost one to return destroys the widgets that were
-// unloaded meanwhile. By then no handler of theirs is on the stack, and deleteLater() lets the
-// event that brought us here finish with them first.
-class frmMain::HandlerScope {
-public:
-    explicit HandlerScope(frmMain& form)
-        : m_form(form)
-    {
-        ++m_form.m_handlerDepth;
-    }
-    ~HandlerScope()
-    {
-        if (--m_form.m_handlerDepth > 0)
-            return;
-        for (const QPointer<PlayWidget>& widget : m_form.m_retiredWidgets)
-            if (widget)
-                widget->deleteLater();
-        m_form.m_retiredWidgets.clear();
-    }
+using HandlerScope = WindowLife::HandlerScope;
 
-private:
-    frmMain& m_form;
-};
-
-frmMain::frmMain(Platform& platform, const StartMenuMembers& frmOps)
+frmMain::frmMain(Platform& platform, const Windows& windows)
     : m_platform(platform)
-    , m_frmOps(frmOps)
+    , m_windows(windows)
+    , m_life(platform.windows)
 {
     m_platform.endRequests.whenAsked([this] { desktopAsksToEnd(); });
 }
@@ -58,8 +38,6 @@ frmMain::~frmMain()
 {
     m_platform.endRequests.whenAsked({});
     delete m_widget;
-    for (const QPointer<PlayWidget>& widget : m_retiredWidgets)
-        delete widget;
 }
 
 PixelScale frmMain::pixelScale() const
@@ -84,14 +62,12 @@ QWidget* frmMain::window() const
 
 void frmMain::Show()
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     if (!m_loaded)
         Form_Load();
     if (!m_loaded)
         return;
-    m_widget->show();
-    m_widget->raise();
-    m_widget->activateWindow();
+    WindowLife::show(m_widget);
 }
 
 void frmMain::Form_Load()
@@ -99,7 +75,7 @@ void frmMain::Form_Load()
     m_loaded = true;
     m_scene = playWindowLayout();
     m_widget = new PlayWidget(*this);
-    m_platform.windows.loaded(m_widget);
+    m_life.loaded(m_widget);
     m_widget->setWindowTitle(m_scene.caption);
     Timer1 = m_platform.timers.create([this] { Timer1_Timer(); });
 
@@ -119,7 +95,7 @@ void frmMain::Form_Load()
         return;
 
     NewGame(m_scene, m_kriel, m_platform.random);
-    if (isOn(m_frmOps.NotifySetting))
+    if (m_windows.ops->settings.NotifySetting)
         ShowNotifier(m_scene);
 
     refresh();
@@ -150,7 +126,7 @@ bool frmMain::runSkinLoader()
 
 void frmMain::Unload()
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     if (!m_loaded)
         return;
 
@@ -160,12 +136,8 @@ void frmMain::Unload()
 
     m_loaded = false;
     Timer1->stop();
-    m_platform.windows.unloaded(m_widget);
-    if (m_widget) {
-        m_widget->hide();
-        m_retiredWidgets.push_back(m_widget);
-        m_widget = nullptr;
-    }
+    m_life.unload(m_widget);
+    m_widget = nullptr;
 }
 
 void frmMain::desktopAsksToEnd()
@@ -203,14 +175,15 @@ int frmMain::tickIntervalMs() const
 
 void frmMain::Timer1_Timer()
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     if (!m_loaded)
         return;
     Timer1->setInterval(tickIntervalMs());
 
-    const TickResult result = Tick(m_scene, m_kriel, m_frmOps.PointsPerFood, m_platform.random);
+    const TickResult result =
+        Tick(m_scene, m_kriel, m_windows.ops->PointsPerFood, m_platform.random);
     if (result.ate)
-        playGameSound(m_platform, m_frmOps.SoundsSetting, "eat.WAV");
+        m_windows.ops->sounds.play(GameSound::Eat);
     if (result.died) {
         KillKriel();
         return;
@@ -220,20 +193,20 @@ void frmMain::Timer1_Timer()
 
 void frmMain::KillKriel()
 {
-    HandlerScope scope(*this);
-    playGameSound(m_platform, m_frmOps.SoundsSetting, "die.WAV");
+    HandlerScope scope(m_life);
+    m_windows.ops->sounds.play(GameSound::Die);
     FinalScore = finalScore(m_scene.lblfoodcount.caption);
     NewGame(m_scene, m_kriel, m_platform.random);
     m_kriel.Direction = Heading::None;
-    if (m_showGameOver)
-        m_showGameOver();
+    if (m_windows.gameOver)
+        m_windows.gameOver->Show();
     Unload();
     GameOver = -1;
 }
 
 void frmMain::TogglePause()
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     if (m_kriel.Paused == 0) {
         m_kriel.Paused = 1;
         ShowNotifier(m_scene);
@@ -248,7 +221,7 @@ void frmMain::TogglePause()
 
 void frmMain::Form_KeyDown(int KeyCode)
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     if (GameOver != 0)
         return;
 
@@ -283,7 +256,7 @@ void frmMain::Form_KeyDown(int KeyCode)
 
 void frmMain::Form_MouseDown(QPointF position)
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     const PixelScale scale = pixelScale();
     DragX = qint32(std::lround(position.x() * scale.x));
     DragY = qint32(std::lround(position.y() * scale.y));
@@ -291,7 +264,7 @@ void frmMain::Form_MouseDown(QPointF position)
 
 void frmMain::Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition)
 {
-    HandlerScope scope(*this);
+    HandlerScope scope(m_life);
     if (buttons != Qt::LeftButton || !m_widget)
         return;
     // Relative to where this window has been put, not to where the window system last reported
@@ -306,7 +279,7 @@ void frmMain::Form_MouseMove(Qt::MouseButtons buttons, QPointF globalPosition)
 
 void frmMain::Form_Resize()
 {
-    HandlerScope scope(*this);
-    if (m_widget && isOn(m_frmOps.OnTopSetting))
+    HandlerScope scope(m_life);
+    if (m_widget && m_windows.ops->settings.OnTopSetting)
         keepOnTop(m_widget);
 }

@@ -3,18 +3,17 @@
 #include "engine/KrielState.h"
 #include "engine/PlayWindowEvents.h"
 #include "engine/ScenePainter.h"
-#include "engine/StartMenuMembers.h"
 #include "layouts/PlayWindowLayout.h"
+#include "layouts/WindowLife.h"
 #include "skins/SkinLoader.h"
 
 #include <QObject>
 #include <QPointer>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 struct Platform;
+struct Windows;
 class PlayWidget;
 class TickTimer;
 
@@ -25,11 +24,10 @@ class TickTimer;
 class frmMain final : public QObject, private PlayWindowEvents {
     Q_OBJECT
 public:
-    frmMain(Platform& platform, const StartMenuMembers& frmOps);
+    // Reads the start menu's choices from `windows`, and shows its game-over dialog, when there
+    // is one, as the kriel dies and before the window unloads.
+    frmMain(Platform& platform, const Windows& windows);
     ~frmMain() override;
-
-    // Shown when the kriel dies, before the play window unloads.
-    void setGameOverDialog(std::function<void()> show) { m_showGameOver = std::move(show); }
 
     // Written by the start menu before it shows the window: the tick in milliseconds, as text.
     QString TickInterval;
@@ -66,8 +64,6 @@ public:
     QWidget* window() const;
 
 private:
-    class HandlerScope;
-
     void Form_Load();
     // The desktop asks the program to end (EndRequests.h), and it ends as the close box ends a
     // game: the window unloaded when it is loaded, nothing asked, even under a modal box.
@@ -78,8 +74,7 @@ private:
     int tickIntervalMs() const;
 
     Platform& m_platform;
-    const StartMenuMembers& m_frmOps;
-    std::function<void()> m_showGameOver;
+    const Windows& m_windows;
 
     QString CodeEntry;
     KrielState m_kriel;
@@ -95,9 +90,6 @@ private:
     PlayWindowScene m_scene;
     std::unique_ptr<TickTimer> Timer1;
     QPointer<PlayWidget> m_widget;
-
-    // Handlers running now, including those a modal box has paused. A widget unloaded meanwhile
-    // is destroyed only when the last of them has returned.
-    int m_handlerDepth = 0;
-    std::vector<QPointer<PlayWidget>> m_retiredWidgets;
+    // Each handler holds a WindowLife::HandlerScope: a game may end under one paused by a box.
+    WindowLife m_life;
 };

@@ -11,6 +11,7 @@
 Form::Form(Platform& platform, DialogLayout layout)
     : m_platform(platform)
     , m_layout(std::move(layout))
+    , m_life(platform.windows)
 {}
 
 Form::~Form()
@@ -23,7 +24,7 @@ void Form::Show()
     if (!m_window) {
         m_window = new FormWindow(*this, m_layout.caption);
         m_controls = buildControls(*m_window, m_layout, PixelScale::of(m_platform.facts));
-        m_platform.windows.loaded(m_window);
+        m_life.loaded(m_window);
         connectControls();
         Form_Load();
         if (!m_window)
@@ -33,9 +34,7 @@ void Form::Show()
         if (QWidget* first = firstFocus(m_layout, m_controls))
             first->setFocus();
     }
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    WindowLife::show(m_window);
 }
 
 void Form::setTitle(const QString& text)
@@ -52,10 +51,7 @@ void Form::Unload()
     QWidget* window = m_window;
     m_window = nullptr;
     m_controls.clear();
-    m_platform.windows.unloaded(window);
-    // The window may be unloading from one of its own controls' handlers.
-    window->hide();
-    window->deleteLater();
+    m_life.unload(window);
 }
 
 FormWindow::FormWindow(Form& form, const QString& caption)

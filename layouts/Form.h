@@ -2,6 +2,7 @@
 
 #include "layouts/DialogBuilder.h"
 #include "layouts/DialogLayout.h"
+#include "layouts/WindowLife.h"
 
 #include <QObject>
 #include <QPointer>
@@ -42,6 +43,7 @@ protected:
 
 private:
     DialogLayout m_layout;
+    WindowLife m_life;
     QPointer<QWidget> m_window;
     ControlMap m_controls;
 };

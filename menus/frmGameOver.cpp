@@ -1,10 +1,9 @@
 #include "frmGameOver.h"
 
+#include "engine/StartMenu.h"
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "menus/HighScoreRecord.h"
-#include "menus/Windows.h"
-#include "menus/frmOps.h"
-#include "platform/GameSounds.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
 
@@ -26,14 +25,14 @@ void frmGameOver::connectControls()
 void frmGameOver::Form_Load()
 {
     m_score = m_windows.main->FinalScore;
-    const frmOps& menu = *m_windows.ops;
+    const StartMenu& menu = *m_windows.ops;
     setCaption(control("lblScore"), QString::number(m_score));
     setCaption(control("lblDiff"), menu.DifficultyName);
 
     if (isNewRecord(storedScore(m_platform.settings), m_score)) {
         control("Command3")->setVisible(true);
         setTitle(QStringLiteral("Kriel - New High Score!!"));
-        playGameSound(m_platform, menu.SoundsSetting, "hiscore.WAV");
+        menu.sounds.play(GameSound::HighScore);
     }
 }
 

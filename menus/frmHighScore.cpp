@@ -1,8 +1,8 @@
 #include "frmHighScore.h"
 
+#include "engine/StartMenu.h"
+#include "engine/Windows.h"
 #include "menus/HighScoreRecord.h"
-#include "menus/Windows.h"
-#include "menus/frmOps.h"
 #include "platform/Platform.h"
 
 #include <QPushButton>

@@ -1,13 +1,10 @@
 #include "frmOps.h"
 
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "menus/Difficulty.h"
-#include "menus/Windows.h"
-#include "menus/frmHighScore.h"
-#include "menus/frmOptions.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
-#include "skins/frmSkin.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,7 +12,7 @@
 using namespace SettingKeys;
 
 frmOps::frmOps(Platform& platform, Windows& windows)
-    : Form(platform, startMenuLayout())
+    : StartMenu(platform, startMenuLayout())
     , m_windows(windows)
 {}
 
@@ -38,9 +35,7 @@ void frmOps::Form_Load()
 {
     const SettingsStore& store = m_platform.settings;
     const QString LastDifficulty = readSetting(store, LastDiff);
-    SoundsSetting = readSetting(store, Sounds);
-    OnTopSetting = readSetting(store, OnTop);
-    NotifySetting = readSetting(store, Notify);
+    settings = GameplaySettings::read(store);
 
     if (const std::optional<Difficulty> last = difficultyNamed(LastDifficulty))
         control<QRadioButton>(QLatin1String(last->option))->setChecked(true);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "engine/StartMenuMembers.h"
-#include "layouts/Form.h"
+#include "engine/StartMenu.h"
 
 struct Windows;
 
 // The start menu: the program's first window and its hub. It holds, for the whole run, the
 // difficulty of the game in progress and the copies of three settings the rest of the game reads.
-class frmOps final : public Form, public StartMenuMembers {
+class frmOps final : public StartMenu {
     Q_OBJECT
 public:
     frmOps(Platform& platform, Windows& windows);

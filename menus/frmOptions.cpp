@@ -1,25 +1,14 @@
 #include "frmOptions.h"
 
+#include "engine/StartMenu.h"
+#include "engine/Windows.h"
 #include "menus/HighScoreRecord.h"
 #include "menus/Shellx.h"
-#include "menus/Windows.h"
-#include "menus/frmOps.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
 
 #include <QCheckBox>
 #include <QPushButton>
-
-using namespace SettingKeys;
-
-namespace {
-
-QString onOff(const QCheckBox* box)
-{
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-}  // namespace
 
 frmOptions::frmOptions(Platform& platform, Windows& windows)
     : Form(platform, settingsLayout())
@@ -46,10 +35,10 @@ void frmOptions::Form_Load()
                  .arg(version.major)
                  .arg(version.minor)
                  .arg(version.revision));
-    const frmOps& menu = *m_windows.ops;
-    control<QCheckBox>("Check1")->setChecked(isOn(menu.SoundsSetting));
-    control<QCheckBox>("Check2")->setChecked(isOn(menu.OnTopSetting));
-    control<QCheckBox>("Check3")->setChecked(isOn(menu.NotifySetting));
+    const StartMenu& menu = *m_windows.ops;
+    control<QCheckBox>("Check1")->setChecked(menu.settings.SoundsSetting);
+    control<QCheckBox>("Check2")->setChecked(menu.settings.OnTopSetting);
+    control<QCheckBox>("Check3")->setChecked(menu.settings.NotifySetting);
 }
 
 void frmOptions::Command1_Click()
@@ -74,16 +63,14 @@ void frmOptions::Command4_Click()
 void frmOptions::Command5_Click()
 {
     SettingsStore& store = m_platform.settings;
-    const QCheckBox* onTop = control<QCheckBox>("Check2");
-    // Not saved, they still hold for this run: the copies below read them back.
-    writeSettings(store, {{Sounds, onOff(control<QCheckBox>("Check1"))},
-                          {OnTop, onOff(onTop)},
-                          {Notify, onOff(control<QCheckBox>("Check3"))}});
-
-    frmOps& menu = *m_windows.ops;
-    menu.SoundsSetting = readSetting(store, Sounds);
-    menu.NotifySetting = readSetting(store, Notify);
-    menu.OnTopSetting = onOff(onTop);
+    const GameplaySettings chosen{control<QCheckBox>("Check1")->isChecked(),
+                                  control<QCheckBox>("Check2")->isChecked(),
+                                  control<QCheckBox>("Check3")->isChecked()};
+    chosen.write(store);
+    // Not saved, they still hold for this run: the copies read them back, all but OnTop.
+    GameplaySettings& copies = m_windows.ops->settings;
+    copies = GameplaySettings::read(store);
+    copies.OnTopSetting = chosen.OnTopSetting;
     backToMenu();
 }
 

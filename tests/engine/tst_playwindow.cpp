@@ -2,7 +2,9 @@
 #include "engine/NewGame.h"
 #include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
+#include "engine/StartMenu.h"
 #include "engine/Tick.h"
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/Fonts.h"
 #include "skins/SkinLoader.h"
@@ -18,14 +20,27 @@
 
 namespace {
 
+// Stands for the game-over dialog: counts its showings, and goes at once, leaving the play window
+// the program's last.
+struct GameOverCount final : Form {
+    explicit GameOverCount(Platform& platform)
+        : Form(platform, gameOverLayout())
+    {}
+    void Form_Load() override
+    {
+        ++shown;
+        Unload();
+    }
+    int shown = 0;
+};
+
 // A play window on doubled services, with a complete skin installed as the current one.
 struct Game {
     Game()
     {
         fake.facts.folder = skin.programFolder();
         menu.PointsPerFood = 6;
-        menu.SoundsSetting = menu.OnTopSetting = menu.NotifySetting = QStringLiteral("1");
-        form.setGameOverDialog([this] { ++gameOvers; });
+        menu.settings = {true, true, true};
     }
 
     // Food and head of the next new game on these cells (column, row).
@@ -48,9 +63,10 @@ struct Game {
 
     FakePlatform fake;
     SkinFolder skin{QStringLiteral("Default")};
-    StartMenuMembers menu;
-    frmMain form{fake.platform, menu};
-    int gameOvers = 0;
+    StartMenu menu{fake.platform, startMenuLayout()};
+    GameOverCount gameOver{fake.platform};
+    Windows windows{.ops = &menu, .gameOver = &gameOver};
+    frmMain form{fake.platform, windows};
 };
 
 constexpr Color Background = Color::fromRgb(16, 32, 48);
@@ -235,7 +251,9 @@ private slots:
     {
         QFETCH(QString, setting);
         Game game;
-        game.menu.OnTopSetting = game.menu.SoundsSetting = setting;
+        game.fake.settings.values["Config/OnTop"] = game.fake.settings.values["Config/Sounds"] =
+            setting;
+        game.menu.settings = GameplaySettings::read(game.fake.settings);
         game.fake.facts.folder = QStringLiteral(KRIEL_DATA_DIR);
         game.placeNextGame({9, 4}, {9, 9});
         game.form.Show();
@@ -276,7 +294,7 @@ private slots:
                 game.fake.timers.tick();
         };
         QTest::keyClick(window, Qt::Key_8);
-        QCOMPARE(game.gameOvers, 1);
+        QCOMPARE(game.gameOver.shown, 1);
         QCOMPARE(game.form.GameOver, qint16(-1));
         const int eaten = game.form.FinalScore / 6;
         QVERIFY(eaten >= 1 && game.form.FinalScore == eaten * 6);
@@ -288,7 +306,7 @@ private slots:
         for (int code : {KeyCodes::X, KeyCodes::Q, KeyCodes::P})
             game.key(code);
         QCOMPARE(game.fake.end.calls, 0);
-        QCOMPARE(game.gameOvers, 1);
+        QCOMPARE(game.gameOver.shown, 1);
         QCOMPARE(game.form.kriel().Paused, qint16(0));
 
         // The widget outlives the event that ended the game; the program, the last window.
@@ -352,7 +370,7 @@ private slots:
         QCOMPARE(game.fake.settings.writes, saved);
         QCOMPARE(game.fake.end.calls, 1);
         QCOMPARE(game.fake.dialogs.shown.size(), boxes);
-        QCOMPARE(game.gameOvers, key == KeyCodes::Q ? 1 : 0);
+        QCOMPARE(game.gameOver.shown, key == KeyCodes::Q ? 1 : 0);
         QVERIFY(!game.form.isLoaded());
     }
 

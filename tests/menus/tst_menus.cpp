@@ -1,9 +1,9 @@
 #include "engine/Keys.h"
+#include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/Fonts.h"
 #include "menus/Crypt.h"
 #include "menus/HighScoreRecord.h"
-#include "menus/Windows.h"
 #include "menus/frmGameOver.h"
 #include "menus/frmHighScore.h"
 #include "menus/frmOps.h"
@@ -37,7 +37,6 @@ struct FakeProgram {
     {
         fake.facts.folder = skin.programFolder();
         windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
-        play.setGameOverDialog([this] { gameOver.Show(); });
     }
 
     static void click(Form& form, const char* control)
@@ -49,7 +48,7 @@ struct FakeProgram {
     SkinFolder skin{QStringLiteral("Default")};
     Windows windows;
     frmOps menu{fake.platform, windows};
-    frmMain play{fake.platform, menu};
+    frmMain play{fake.platform, windows};
     frmGameOver gameOver{fake.platform, windows};
     frmHighScore highScore{fake.platform, windows};
     frmOptions options{fake.platform, windows};
@@ -258,14 +257,14 @@ private slots:
         program.click(program.gameOver, "Command2");
 
         // With sounds off a new record shows but plays nothing.
-        program.menu.SoundsSetting = "0";
+        program.menu.settings.SoundsSetting = false;
         program.play.FinalScore = 50;
         program.gameOver.Show();
         QCOMPARE(title(), QStringLiteral("Kriel - New High Score!!"));
         QVERIFY(!program.gameOver.control("Command3")->isHidden());
         program.click(program.gameOver, "Command2");
 
-        program.menu.SoundsSetting = "1";
+        program.menu.settings.SoundsSetting = true;
         program.play.FinalScore = 32767;
         program.gameOver.Show();
         QCOMPARE(program.fake.sound.played,
@@ -385,8 +384,13 @@ private slots:
         QTest::keyClick(program.options.window(), Qt::Key_Return);
         QCOMPARE(program.fake.settings.writes,
                  QStringList({"Config/Sounds=0", "Config/OnTop=1", "Config/Notify=1"}));
-        const frmOps& ops = program.menu;
-        QCOMPARE(ops.SoundsSetting + ops.OnTopSetting + ops.NotifySetting, QStringLiteral("011"));
+        QVERIFY(program.menu.settings == (GameplaySettings{false, true, true}));
+
+        // Restore Defaults changes the store alone; the game goes on as it was set.
+        program.options.Show();
+        program.click(program.options, "Command4");
+        QCOMPARE(program.fake.settings.values.value("Config/Sounds"), QStringLiteral("1"));
+        QVERIFY(program.menu.settings == (GameplaySettings{false, true, true}));
     }
 
     // Clear, Restore Defaults, the two documents, then a record's name left empty (Cancel). A
