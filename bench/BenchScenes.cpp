@@ -1,5 +1,6 @@
 #include "BenchScenes.h"
 
+#include "engine/Grid.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
 
@@ -13,7 +14,7 @@ const std::vector<QPoint>& gridCycle()
         // Rows 0 to 16 snake through columns 1 to 18.
         for (int row = 0; row <= 16; ++row)
             for (int i = 1; i <= 18; ++i)
-                cells.emplace_back(row % 2 == 0 ? i : 19 - i, row);
+                cells.emplace_back(row % 2 == 0 ? i : GridCells - i, row);
         // Rows 17 and 18 zigzag down and up through columns 18 (top only) to 0.
         cells.emplace_back(18, 17);
         for (int column = 17; column >= 0; --column) {
@@ -40,20 +41,20 @@ Heading headingAlongCycle(const PlayWindowScene& scene)
 {
     static const std::vector<Heading> headings = [] {
         const std::vector<QPoint>& cycle = gridCycle();
-        std::vector<Heading> byCell(19 * 19, Heading::None);
+        std::vector<Heading> byCell(GridCells * GridCells, Heading::None);
         for (std::size_t i = 0; i < cycle.size(); ++i) {
             const QPoint from = cycle[i];
             const QPoint to = cycle[(i + 1) % cycle.size()];
             const QPoint d = to - from;
-            byCell[from.y() * 19 + from.x()] = d.x() > 0   ? Heading::Right
-                                               : d.x() < 0 ? Heading::Left
-                                               : d.y() > 0 ? Heading::Down
-                                                           : Heading::Up;
+            byCell[from.y() * GridCells + from.x()] = d.x() > 0   ? Heading::Right
+                                                      : d.x() < 0 ? Heading::Left
+                                                      : d.y() > 0 ? Heading::Down
+                                                                  : Heading::Up;
         }
         return byCell;
     }();
     const QPoint head = cellOf(scene, scene.head());
-    return headings[head.y() * 19 + head.x()];
+    return headings[head.y() * GridCells + head.x()];
 }
 
 PlayWindowScene defaultSkinScene(const QString& programFolder)

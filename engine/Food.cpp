@@ -1,13 +1,12 @@
 #include "Food.h"
 
+#include "Grid.h"
 #include "platform/RandomSource.h"
 
 #include <array>
 #include <cmath>
 
 namespace {
-
-constexpr int GridSide = 19;
 
 // The column (or row) a random value picks: the integer part of r × extent, in steps.
 float randomIndex(float r, float extent, float step)
@@ -19,7 +18,7 @@ float randomIndex(float r, float extent, float step)
 int gridIndex(float position, float origin, float step)
 {
     const float index = std::round((position - origin) / step);
-    if (!(index >= 0 && index < GridSide))
+    if (!(index >= 0 && index < GridCells))
         return -1;
     return index * step + origin == position ? int(index) : -1;
 }
@@ -39,14 +38,14 @@ bool PlaceFood(PlayWindowScene& scene, RandomSource& random)
     const float step = scene.head().bounds.width;
     const TwipsRect& area = scene.shprect.bounds;
 
-    std::array<bool, GridSide * GridSide> held{};
+    std::array<bool, GridCells * GridCells> held{};
     int heldCount = 0;
     for (std::size_t i = 1; i < scene.shpkriel.size(); ++i) {
         const TwipsRect& cell = scene.shpkriel[i].bounds;
         const int column = gridIndex(cell.left, area.left, step);
         const int row = gridIndex(cell.top, area.top, step);
-        if (column >= 0 && row >= 0 && !held[row * GridSide + column]) {
-            held[row * GridSide + column] = true;
+        if (column >= 0 && row >= 0 && !held[row * GridCells + column]) {
+            held[row * GridCells + column] = true;
             ++heldCount;
         }
     }
@@ -60,16 +59,16 @@ bool PlaceFood(PlayWindowScene& scene, RandomSource& random)
     // Drawing again until a free cell comes up would never end on a full grid. Falling back to
     // one draw among the free cells keeps every free cell equally likely: 1/361 from the first
     // draw, plus held/361 × 1/free from the second, which is 1/free.
-    if (held[row * GridSide + column]) {
-        const int freeCount = GridSide * GridSide - heldCount;
+    if (held[row * GridCells + column]) {
+        const int freeCount = GridCells * GridCells - heldCount;
         if (freeCount == 0)
             return false;
         random.reseed();
         int wanted = std::min(int(random.next() * float(freeCount)), freeCount - 1);
-        for (int cell = 0; cell < GridSide * GridSide; ++cell) {
+        for (int cell = 0; cell < GridCells * GridCells; ++cell) {
             if (!held[cell] && wanted-- == 0) {
-                column = cell % GridSide;
-                row = cell / GridSide;
+                column = cell % GridCells;
+                row = cell / GridCells;
                 break;
             }
         }

@@ -1,5 +1,6 @@
 #include "SkinCheck.h"
 
+#include "engine/Grid.h"
 #include "layouts/PlayWindowLayout.h"
 #include "platform/NumberText.h"
 #include "platform/ProgramFacts.h"
@@ -52,13 +53,14 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
     const QString name = loader.LoadSkin(QStringLiteral("Info"), QStringLiteral("Name"));
     const auto pixels = [&](float twips) { return numberText(twips / facts.twipsPerPixelX()); };
     const TwipsRect& area = scene.shprect.bounds;
-    QString report = QStringLiteral("ok: %1 × %2 pixels, cells of %3 pixels, a 19 × 19 grid of "
+    QString report = QStringLiteral("ok: %1 × %2 pixels, cells of %3 pixels, a %8 × %8 grid of "
                                     "%4 × %4 pixels at %5, %6; an outline of %7 rectangles")
                          .arg(loader.skinPicture().width())
                          .arg(loader.skinPicture().height())
                          .arg(pixels(scene.head().bounds.width), pixels(area.width),
                               pixels(area.left), pixels(area.top))
-                         .arg(loader.skinRegion().hndRegion().rectCount());
+                         .arg(loader.skinRegion().hndRegion().rectCount())
+                         .arg(GridCells);
     if (name.isEmpty())
         report += QStringLiteral("; no [Info] Name, so the skin selector will not store it");
     else

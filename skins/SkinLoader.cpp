@@ -1,5 +1,6 @@
 #include "SkinLoader.h"
 
+#include "engine/Grid.h"
 #include "layouts/PixelScale.h"
 #include "platform/IniReader.h"
 #include "platform/NumberText.h"
@@ -62,7 +63,7 @@ SkinError fileError(const QString& path, const QString& reason)
 }
 
 // A play area the window does not wholly hold could not be played: the value to change is named,
-// the edge that lies outside, or the cell size where 19 cells are more than the window holds.
+// the edge that lies outside, or the cell size where a row of cells is more than the window holds.
 std::optional<SkinError> playAreaOutside(const PlayWindowScene& scene, const QSize& window,
                                          const PixelScale& scale, const SkinLoader& loader,
                                          const QString& iniPath)
@@ -79,8 +80,9 @@ std::optional<SkinError> playAreaOutside(const PlayWindowScene& scene, const QSi
         const bool tooLarge = side.extent > side.windowTwips;
         const QString section = tooLarge ? QStringLiteral("Ratio") : QStringLiteral("Positions");
         const QString key = tooLarge ? QStringLiteral("SizeRatio") : QLatin1String(side.key);
-        const QString what = tooLarge ? QStringLiteral("makes the play area of 19 × 19 cells")
-                                      : QStringLiteral("puts part of the play area");
+        const QString what =
+            tooLarge ? QStringLiteral("makes the play area of %1 × %1 cells").arg(GridCells)
+                     : QStringLiteral("puts part of the play area");
         const QString reason =
             QStringLiteral("%1 (%2 × %3 pixels at %4, %5) outside the %6 × %7 pixel window")
                 .arg(what, numberText(area.width / scale.x), numberText(area.height / scale.y),
@@ -208,8 +210,8 @@ std::optional<SkinError> SkinLoader::applySkin(const QString& SkinPath, PlayWind
     Shape& head = scene.head();
     head.bounds.width = *step;
     head.bounds.height = scale.twipsY(cellPixels);
-    scene.shprect.bounds.width = 19.0f * head.bounds.width;
-    scene.shprect.bounds.height = 19.0f * head.bounds.width;
+    scene.shprect.bounds.width = float(GridCells) * head.bounds.width;
+    scene.shprect.bounds.height = float(GridCells) * head.bounds.width;
     scene.shpfood.bounds.width = head.bounds.width;
     scene.shpfood.bounds.height = head.bounds.height;
     return playAreaOutside(scene, SkinPicture.size(), scale, *this, SkinIniPath);

@@ -1,5 +1,6 @@
 #include "SkinValues.h"
 
+#include "engine/Grid.h"
 #include "platform/NumberText.h"
 
 #include <cmath>
@@ -64,7 +65,7 @@ std::optional<float> cellStep(QStringView text, float twipsPerPixel)
     const std::optional<float> step = gridTwips(text, twipsPerPixel);
     // A step that rounds to no twip at all puts every cell of the grid at one place, and the food
     // placement divides by it.
-    if (!step || !(*step >= 0.5f) || !std::isfinite(19.0f * *step))
+    if (!step || !(*step >= 0.5f) || !std::isfinite(float(GridCells) * *step))
         return std::nullopt;
     return step;
 }
