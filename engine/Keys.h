@@ -2,8 +2,6 @@
 
 #include "engine/KrielState.h"
 
-class QKeyEvent;
-
 // Key codes of the keys the play window knows. A key has its code whatever Shift or Caps Lock
 // say: a letter its capital's, a digit key of the main keyboard its digit's; the keypad's 8 is
 // not the 8 key. A letter key of a layout that gives no Latin letter there has the code of the
@@ -19,10 +17,6 @@ inline constexpr int Q = 81;
 inline constexpr int S = 83;
 inline constexpr int X = 88;
 }  // namespace KeyCodes
-
-// The code of a pressed key: arrows 37 to 40, letters 65 to 90, the main keyboard's digit keys
-// 48 to 57; 0 for any other key.
-int keyCodeOf(const QKeyEvent& event);
 
 enum class KeyAction {
     None,

@@ -1,5 +1,6 @@
 #include "PlayWidget.h"
 
+#include "engine/KeyEvents.h"
 #include "engine/Keys.h"
 #include "engine/PlayWindowEvents.h"
 #include "engine/SceneChanges.h"

@@ -3,10 +3,8 @@
 #include "engine/NewGame.h"
 #include "engine/Score.h"
 #include "engine/Tick.h"
-#include "engine/WindowPlace.h"
 #include "support/FakePlatform.h"
 
-#include <QKeyEvent>
 #include <QTest>
 #include <QVector2D>
 
@@ -178,65 +176,6 @@ private slots:
             {"36", 36}, {"32767", 32767}, {"32768", 32767}, {"-32768", -32768}, {"-32769", -32768}};
         for (auto [caption, score] : finals)
             QCOMPARE(finalScore(caption), score);
-    }
-
-    // Screens side by side, the left one from 0 to 1919, on a screen with 15 twips a pixel across
-    // and 12 down: a 480 × 485 window (7200 × 5820 twips).
-    void windowOpensWhereItWasUnlessNoScreenShowsIt()
-    {
-        const std::tuple<const char*, const char*, QPointF> places[] = {
-            {"3000", "1500.5", {3000, 1500.5}},
-            {"40000", "0", {40000, 0}},   // the second screen
-            {"-7000", "0", {-7000, 0}},   // partly off the left
-            {"0", "-5000", {0, -5000}},   // partly off the top
-            {"-7200", "0", {200, 200}},   // wholly off the left
-            {"0", "13000", {200, 200}},   // below every screen
-            {"57600", "0", {200, 200}},   // past the second screen
-            {"left", "900", {200, 900}},  // not a number
-            {"", "", {200, 200}},
-        };
-        const QList<QRect> screens{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)};
-        for (const auto& [winX, winY, expected] : places) {
-            const WindowPlace place =
-                WindowPlace::remembered(winX, winY, 7200, 5820, PixelScale{15, 12}, screens);
-            QCOMPARE(QPointF(place.left, place.top), expected);
-        }
-    }
-
-    // Scan codes as X11 gives them: a key's code follows the key, not the character it types.
-    // Qt gives a Cyrillic or Greek letter key its capital's code point as key().
-    void keyCodeFollowsTheKeyPressed_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<uint>("scanCode");
-        QTest::addColumn<int>("code");
-        const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
-        QTest::newRow("left arrow") << int(Qt::Key_Left) << none << 113u << 37;
-        QTest::newRow("shifted 8, *") << int(Qt::Key_Asterisk) << shift << 17u << 56;
-        QTest::newRow("keypad 8") << int(Qt::Key_8) << keypad << 80u << 0;
-        QTest::newRow("F1") << int(Qt::Key_F1) << none << 67u << 0;
-        QTest::newRow("Russian P place, З") << 0x0417 << none << 33u << 80;
-        QTest::newRow("Russian Q place, Й") << 0x0419 << none << 24u << 81;
-        QTest::newRow("Russian X place, Ч") << 0x0427 << none << 53u << 88;
-        QTest::newRow("Russian S place, Ы") << 0x042B << none << 39u << 83;
-        QTest::newRow("Greek Q place, ;") << int(Qt::Key_Semicolon) << none << 24u << 81;
-        QTest::newRow("Greek P place, Π") << 0x03A0 << none << 33u << 80;
-        QTest::newRow("Hebrew S place, ד") << 0x05D3 << none << 39u << 83;
-        QTest::newRow("Greek, no letter place") << int(Qt::Key_Apostrophe) << none << 48u << 0;
-        QTest::newRow("AZERTY Q place, A") << int(Qt::Key_A) << none << 24u << 65;
-        QTest::newRow("AZERTY A place, Q") << int(Qt::Key_Q) << none << 38u << 81;
-        QTest::newRow("German Y place, Z") << int(Qt::Key_Z) << none << 29u << 90;
-        QTest::newRow("Latin é at a letter place") << int(Qt::Key_Eacute) << none << 39u << 0;
-    }
-
-    void keyCodeFollowsTheKeyPressed()
-    {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(uint, scanCode);
-        QFETCH(int, code);
-        QCOMPARE(keyCodeOf(QKeyEvent(QEvent::KeyPress, key, modifiers, scanCode, 0, 0)), code);
     }
 
     // Only the exact opposite of the stored heading is refused: any arrow starts a standing kriel.
