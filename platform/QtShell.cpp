@@ -57,16 +57,18 @@ QtShell::Opener QtShell::programOpener(const QString& program)
 
 bool QtShell::open(const QUrl& target)
 {
-    Dialogs& dialogs = m_dialogs;
-    m_opener(target, [&dialogs, target](bool taken) {
+    // The outcome may come long after this call returns: the box is reached through a pointer
+    // to the dialogs, which live for the run, not through this call's frame.
+    Dialogs* dialogs = &m_dialogs;
+    m_opener(target, [dialogs, target](bool taken) {
         if (taken)
             return;
         const QString what = target.isLocalFile() ? target.toLocalFile() : target.toString();
-        dialogs.message(nullptr,
-                        QStringLiteral("Kriel could not open %1: this desktop has no application "
-                                       "set to open it. Please open it by hand.")
-                            .arg(what),
-                        QStringLiteral("Kriel - Cannot Open"));
+        dialogs->message(nullptr,
+                         QStringLiteral("Kriel could not open %1: this desktop has no application "
+                                        "set to open it. Please open it by hand.")
+                             .arg(what),
+                         QStringLiteral("Kriel - Cannot Open"));
     });
     return true;
 }
