@@ -7,7 +7,7 @@
 #include "engine/ScenePainter.h"
 #include "engine/Tick.h"
 #include "platform/ClockRandom.h"
-#include "platform/PictureLoading.h"
+#include "formats/PictureLoading.h"
 #include "skins/Region.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"

@@ -1,6 +1,6 @@
 #include "WindowPlace.h"
 
-#include "platform/NumberText.h"
+#include "formats/NumberText.h"
 #include "platform/SettingKeys.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include "engine/Tick.h"
 #include "engine/WindowPlace.h"
 #include "engine/Windows.h"
-#include "platform/NumberText.h"
+#include "formats/NumberText.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
 #include "platform/WindowShape.h"

@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "platform/IniReader.h"
+#include "formats/IniReader.h"
 
 #include <QByteArray>
 #include <QList>

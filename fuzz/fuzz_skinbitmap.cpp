@@ -1,5 +1,5 @@
 #include "FuzzSupport.h"
-#include "platform/PictureLoading.h"
+#include "formats/PictureLoading.h"
 #include "skins/Region.h"
 #include "skins/cDIBSection.h"
 

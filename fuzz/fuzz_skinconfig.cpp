@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 #include "layouts/PlayWindowLayout.h"
-#include "platform/IniReader.h"
+#include "formats/IniReader.h"
 #include "skins/SkinLoader.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"

@@ -2,7 +2,7 @@
 
 #include "menus/Crypt.h"
 #include "menus/Difficulty.h"
-#include "platform/NumberText.h"
+#include "formats/NumberText.h"
 #include "platform/SettingKeys.h"
 
 #include <QTextBoundaryFinder>

@@ -2,7 +2,7 @@
 
 #include "engine/Grid.h"
 #include "layouts/PlayWindowLayout.h"
-#include "platform/NumberText.h"
+#include "formats/NumberText.h"
 #include "platform/ProgramFacts.h"
 #include "skins/SkinLoader.h"
 

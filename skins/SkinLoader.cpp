@@ -2,9 +2,9 @@
 
 #include "engine/Grid.h"
 #include "layouts/PixelScale.h"
-#include "platform/IniReader.h"
-#include "platform/NumberText.h"
-#include "platform/PictureLoading.h"
+#include "formats/IniReader.h"
+#include "formats/NumberText.h"
+#include "formats/PictureLoading.h"
 #include "platform/ProgramFacts.h"
 #include "platform/WindowShape.h"
 #include "skins/SkinValues.h"

@@ -1,7 +1,7 @@
 #include "SkinValues.h"
 
 #include "engine/Grid.h"
-#include "platform/NumberText.h"
+#include "formats/NumberText.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "frmSkin.h"
 
-#include "platform/IniReader.h"
+#include "formats/IniReader.h"
 #include "platform/Platform.h"
 #include "platform/SettingKeys.h"
 #include "skins/SkinFolders.h"

@@ -1,6 +1,6 @@
 #include "IniReader.h"
 
-#include "platform/RegularFile.h"
+#include "formats/RegularFile.h"
 
 #include <QFile>
 #include <QStringDecoder>

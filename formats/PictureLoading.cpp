@@ -1,7 +1,7 @@
 #include "PictureLoading.h"
 
-#include "platform/PictureWalks.h"
-#include "platform/RegularFile.h"
+#include "formats/PictureWalks.h"
+#include "formats/RegularFile.h"
 
 #include <QBuffer>
 #include <QFile>

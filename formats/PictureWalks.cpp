@@ -1,6 +1,6 @@
 #include "PictureWalks.h"
 
-#include "platform/PictureLoading.h"
+#include "formats/PictureLoading.h"
 
 #include <QIODevice>
 #include <QScopeGuard>
