@@ -57,7 +57,8 @@ int checkAndRender(const QString& folder, const QString& render)
     if (render.isEmpty())
         return 0;
     const PixelScale scale = PixelScale::of(screen);
-    const QImage window = renderPlayWindow(previewScene(check.scene), check.outline, scale);
+    const QImage window =
+        renderPlayWindow(previewBoard(check.board), check.look, check.outline, scale);
     if (!window.save(render, "PNG")) {
         std::fputs(qPrintable(QStringLiteral("kriel-skincheck: could not write ") + render
                               + QLatin1Char('\n')),

@@ -1,6 +1,6 @@
 #include "GameplaySettings.h"
 
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 
 using namespace SettingKeys;
 

@@ -1,6 +1,6 @@
 #include "KeyEvents.h"
 
-#include "engine/Keys.h"
+#include "rules/Keys.h"
 
 #include <QKeyEvent>
 

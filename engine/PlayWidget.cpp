@@ -1,11 +1,11 @@
 #include "PlayWidget.h"
 
 #include "engine/KeyEvents.h"
-#include "engine/Keys.h"
 #include "engine/PlayWindowEvents.h"
 #include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
 #include "platform/WindowShape.h"
+#include "rules/Keys.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -31,18 +31,37 @@ void PlayWidget::paintEvent(QPaintEvent* event)
     const QRegion area =
         testAttribute(Qt::WA_TranslucentBackground) ? event->region() & mask() : event->region();
     painter.setClipRegion(area);
-    if (m_shown)
-        paintScene(painter, *m_shown, m_scale, area);
+    paintScene(painter, m_board, m_look, m_scale, area);
 }
 
-void PlayWidget::sceneChanged(const PlayWindowScene& now, const PixelScale& scale)
+void PlayWidget::lookChanged(const Board& board, const PlayLook& look,
+                             const std::optional<QRegion>& outline, const PixelScale& scale)
 {
-    if (m_shown && scale == m_scale)
-        update(changedArea(*m_shown, now, scale));
+    m_board = board;
+    m_look = look;
+    m_scale = scale;
+    fitSize();
+    if (outline)
+        setWindowShape(this, *outline);
+    update();
+}
+
+void PlayWidget::boardChanged(const Board& now, const PixelScale& scale)
+{
+    if (scale == m_scale)
+        update(changedArea(m_board, now, m_look, scale));
     else
         update();
-    m_shown = now;
+    m_board = now;
     m_scale = scale;
+    fitSize();
+}
+
+void PlayWidget::fitSize()
+{
+    const QSize size(m_scale.pixelX(m_look.width), m_scale.pixelY(m_look.height));
+    if (this->size() != size)
+        setFixedSize(size);
 }
 
 // Each handler below ends with its call: the form may unload the window inside it.

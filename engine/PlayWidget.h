@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/ScenePainter.h"
-#include "layouts/PlayWindowLayout.h"
 
 #include <QWidget>
 
@@ -9,15 +8,19 @@
 
 class PlayWindowEvents;
 
-// The play window on screen: draws the scene it is given and reports every key, mouse and
-// window event to its owner. It decides nothing; its owner destroys it when the window unloads.
+// The play window on screen: draws the board in the look it is given and reports every key, mouse
+// and window event to its owner. It decides nothing; its owner destroys it when the window unloads.
 class PlayWidget final : public QWidget {
     Q_OBJECT
 public:
     explicit PlayWidget(PlayWindowEvents& owner);
 
-    // Shows `now` from here on, repainting what changed since the scene shown before.
-    void sceneChanged(const PlayWindowScene& now, const PixelScale& scale);
+    // Shows the board in `look` from here on, and takes the window's size from it, and its
+    // outline when there is one.
+    void lookChanged(const Board& board, const PlayLook& look,
+                     const std::optional<QRegion>& outline, const PixelScale& scale);
+    // Shows `now` from here on, repainting what changed since the board shown before.
+    void boardChanged(const Board& now, const PixelScale& scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,8 +31,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fitSize();
+
     PlayWindowEvents& m_owner;
-    // The scene as last handed to the window system to draw.
-    std::optional<PlayWindowScene> m_shown;
+    // As last handed to the window system to draw.
+    Board m_board;
+    PlayLook m_look;
     PixelScale m_scale;
 };

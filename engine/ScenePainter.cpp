@@ -29,29 +29,29 @@ QRect centredSquare(const QRect& bounds)
     return square;
 }
 
-void paintLabel(QPainter& painter, const Label& label, const PixelScale& scale)
+void paintScore(QPainter& painter, qint64 score, const PlayLook& look, const PixelScale& scale)
 {
     // Sized for the screen the scene is drawn for, whatever the paint device.
-    painter.setFont(layoutFont(label.font, scale.y));
-    painter.setPen(toQColor(label.foreColor));
-    const QPoint topLeft(scale.pixelX(label.left), scale.pixelY(label.top));
+    painter.setFont(layoutFont(look.scoreFont, scale.y));
+    painter.setPen(toQColor(look.scoreColor));
+    const QPoint topLeft(scale.pixelX(look.scoreLeft), scale.pixelY(look.scoreTop));
     painter.drawText(QRect(topLeft, QSize(1 << 16, 1 << 16)),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, label.caption);
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, QString::number(score));
 }
 
 }  // namespace
 
-QRect labelPixels(const Label& label, const PixelScale& scale)
+QRect scorePixels(qint64 score, const PlayLook& look, const PixelScale& scale)
 {
-    const QFontMetrics metrics(layoutFont(label.font, scale.y));
-    const QRect text(scale.pixelX(label.left), scale.pixelY(label.top),
-                     metrics.horizontalAdvance(label.caption), metrics.height());
+    const QFontMetrics metrics(layoutFont(look.scoreFont, scale.y));
+    const QRect text(scale.pixelX(look.scoreLeft), scale.pixelY(look.scoreTop),
+                     metrics.horizontalAdvance(QString::number(score)), metrics.height());
     // Glyphs may reach a little beyond their advance.
     const int slack = metrics.height() / 4 + 1;
     return text.adjusted(-slack, 0, slack, 0);
 }
 
-void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
+void paintShape(QPainter& painter, const ShapeStyle& shape, const QRect& pixels)
 {
     QRect figure = pixels;
     if (shape.shape == ShapeCode::Square || shape.shape == ShapeCode::Circle
@@ -107,35 +107,36 @@ void paintShape(QPainter& painter, const Shape& shape, const QRect& pixels)
     painter.restore();
 }
 
-void paintScene(QPainter& painter, const PlayWindowScene& scene, const PixelScale& scale,
-                const QRegion& area)
+void paintScene(QPainter& painter, const Board& board, const PlayLook& look,
+                const PixelScale& scale, const QRegion& area)
 {
     const QRect bounds = area.boundingRect();
-    const QRect window(0, 0, scale.pixelX(scene.width), scale.pixelY(scene.height));
-    painter.fillRect(window & bounds, toQColor(scene.backColor));
-    if (!scene.picture.isNull())
-        painter.drawImage(bounds.topLeft(), scene.picture, bounds);
+    const QRect window(0, 0, scale.pixelX(look.width), scale.pixelY(look.height));
+    painter.fillRect(window & bounds, toQColor(look.backColor));
+    if (!look.picture.isNull())
+        painter.drawImage(bounds.topLeft(), look.picture, bounds);
 
-    const auto shape = [&](const Shape& s) {
-        const QRect pixels = scale.pixels(s.bounds);
-        if (s.visible && area.intersects(pixels))
-            paintShape(painter, s, pixels);
+    const auto shape = [&](const ShapeStyle& style, const TwipsRect& place) {
+        const QRect pixels = scale.pixels(place);
+        if (area.intersects(pixels))
+            paintShape(painter, style, pixels);
     };
-    shape(scene.shpZip);
-    shape(scene.shprect);
-    if (area.intersects(labelPixels(scene.lblfoodcount, scale)))
-        paintLabel(painter, scene.lblfoodcount, scale);
+    if (board.notifierShown)
+        shape(look.notifier, board.shpZip);
+    shape(look.playArea, board.shprect);
+    if (area.intersects(scorePixels(board.score, look, scale)))
+        paintScore(painter, board.score, look, scale);
 
     // The body from the tail forward, so that a cell nearer the head lies on top where cells meet
     // (as the new tail does under the head at the moment it is added).
-    for (std::size_t i = scene.shpkriel.size(); i-- > 0;)
-        shape(scene.shpkriel[i]);
+    for (std::size_t i = board.shpkriel.size(); i-- > 0;)
+        shape(look.cellLook(i), board.shpkriel[i]);
 
-    const QRect food = scale.pixels(scene.shpfood.bounds);
-    if (scene.shpfood.visible && !scene.shpfood.picture.isNull() && area.intersects(food)) {
+    const QRect food = scale.pixels(board.shpfood);
+    if (!look.food.isNull() && area.intersects(food)) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        painter.drawImage(food, scene.shpfood.picture);
+        painter.drawImage(food, look.food);
         painter.restore();
     }
 }

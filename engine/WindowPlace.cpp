@@ -1,7 +1,7 @@
 #include "WindowPlace.h"
 
 #include "formats/NumberText.h"
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 
 #include <algorithm>
 

@@ -1,18 +1,20 @@
 #include "frmMain.h"
 
-#include "engine/Keys.h"
-#include "engine/NewGame.h"
 #include "engine/PlayWidget.h"
-#include "engine/Score.h"
 #include "engine/StartMenu.h"
-#include "engine/Tick.h"
 #include "engine/WindowPlace.h"
 #include "engine/Windows.h"
 #include "formats/NumberText.h"
+#include "layouts/PlayWindowLayout.h"
 #include "platform/Platform.h"
-#include "platform/SettingKeys.h"
 #include "platform/WindowShape.h"
+#include "rules/Keys.h"
+#include "rules/NewGame.h"
+#include "rules/Score.h"
+#include "rules/SettingKeys.h"
+#include "rules/Tick.h"
 #include "skins/SkinFolders.h"
+#include "skins/SkinReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,16 +75,17 @@ void frmMain::Show()
 void frmMain::Form_Load()
 {
     m_loaded = true;
-    m_scene = playWindowLayout();
+    m_board = playWindowBoard();
+    m_look = layoutLook();
     m_widget = new PlayWidget(*this);
     m_life.loaded(m_widget);
-    m_widget->setWindowTitle(m_scene.caption);
+    m_widget->setWindowTitle(PlayWindowCaption);
     Timer1 = m_platform.timers.create([this] { Timer1_Timer(); });
 
     const WindowPlace place =
         WindowPlace::remembered(readSetting(m_platform.settings, SettingKeys::WinX),
-                                readSetting(m_platform.settings, SettingKeys::WinY), m_scene.width,
-                                m_scene.height, pixelScale(), m_platform.facts.screenAreas());
+                                readSetting(m_platform.settings, SettingKeys::WinY), m_look.width,
+                                m_look.height, pixelScale(), m_platform.facts.screenAreas());
     m_left = place.left;
     m_top = place.top;
     placeWindow();
@@ -94,9 +97,9 @@ void frmMain::Form_Load()
     if (!runSkinLoader())
         return;
 
-    NewGame(m_scene, m_kriel, m_platform.random);
+    NewGame(m_board, m_kriel, m_platform.random);
     if (m_windows.ops->settings.NotifySetting)
-        ShowNotifier(m_scene);
+        ShowNotifier(m_board);
 
     refresh();
     Timer1->start(Timer1DesignInterval);
@@ -105,13 +108,22 @@ void frmMain::Form_Load()
 bool frmMain::runSkinLoader()
 {
     // A skin found nowhere is not loaded at all: its path may be one the name made up.
-    const bool loaded =
-        m_skinFound && !m_skin.applySkin(SkinPath, m_scene, m_widget, m_platform.facts);
-    refresh();
+    std::optional<QRegion> outline;
+    bool loaded = false;
+    if (m_skinFound) {
+        m_look.keepCellLooks(m_board.shpkriel.size());
+        SkinRead read = readSkin(SkinPath, pixelScale(), m_look);
+        m_look = std::move(read.skin.look);
+        read.skin.grid.applyTo(m_board);
+        outline = std::move(read.skin.outline);
+        loaded = !read.error;
+    }
+    if (m_widget)
+        m_widget->lookChanged(m_board, m_look, outline, pixelScale());
     if (loaded)
         return true;
 
-    // The game cannot go on; no tick may run on a half-styled scene while the message is up.
+    // The game cannot go on; no tick may run on a half-styled board while the message is up.
     Timer1->stop();
     QWidget* owner = m_widget && m_widget->isVisible() ? m_widget.data() : nullptr;
     m_platform.dialogs.message(owner,
@@ -156,13 +168,8 @@ void frmMain::placeWindow()
 
 void frmMain::refresh()
 {
-    if (!m_widget)
-        return;
-    const PixelScale scale = pixelScale();
-    const QSize size(scale.pixelX(m_scene.width), scale.pixelY(m_scene.height));
-    if (m_widget->size() != size)
-        m_widget->setFixedSize(size);
-    m_widget->sceneChanged(m_scene, scale);
+    if (m_widget)
+        m_widget->boardChanged(m_board, pixelScale());
 }
 
 int frmMain::tickIntervalMs() const
@@ -181,7 +188,7 @@ void frmMain::Timer1_Timer()
     Timer1->setInterval(tickIntervalMs());
 
     const TickResult result =
-        Tick(m_scene, m_kriel, m_windows.ops->PointsPerFood, m_platform.random);
+        Tick(m_board, m_kriel, m_windows.ops->PointsPerFood, m_platform.random);
     if (result.ate)
         m_windows.ops->sounds.play(GameSound::Eat);
     if (result.died) {
@@ -195,8 +202,8 @@ void frmMain::KillKriel()
 {
     HandlerScope scope(m_life);
     m_windows.ops->sounds.play(GameSound::Die);
-    FinalScore = finalScore(m_scene.lblfoodcount.caption);
-    NewGame(m_scene, m_kriel, m_platform.random);
+    FinalScore = finalScore(m_board.score);
+    NewGame(m_board, m_kriel, m_platform.random);
     m_kriel.Direction = Heading::None;
     if (m_windows.gameOver)
         m_windows.gameOver->Show();
@@ -209,7 +216,7 @@ void frmMain::TogglePause()
     HandlerScope scope(m_life);
     if (m_kriel.Paused == 0) {
         m_kriel.Paused = 1;
-        ShowNotifier(m_scene);
+        ShowNotifier(m_board);
         refresh();
         m_platform.dialogs.message(m_widget,
                                    QStringLiteral("Game Paused.  Press 'P' again to resume."),

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "engine/KrielState.h"
 #include "engine/PlayWindowEvents.h"
-#include "engine/ScenePainter.h"
-#include "layouts/PlayWindowLayout.h"
+#include "layouts/PixelScale.h"
 #include "layouts/WindowLife.h"
-#include "skins/SkinLoader.h"
+#include "rules/Board.h"
+#include "rules/KrielState.h"
+#include "skins/PlayLook.h"
 
 #include <QObject>
 #include <QPointer>
@@ -17,8 +17,8 @@ struct Windows;
 class PlayWidget;
 class TickTimer;
 
-// The play window: one object for the whole run. Loading builds its scene and widget afresh from
-// the layout and the current skin; unloading destroys them, while the members below keep their
+// The play window: one object for the whole run. Loading builds its board, look and widget afresh
+// from the layout and the current skin; unloading destroys them, while the members below keep their
 // values from one game to the next. Every handler lives here, not on the widget, because a game
 // can end (and the widget go) while a handler waits on a modal box.
 class frmMain final : public QObject, private PlayWindowEvents {
@@ -38,7 +38,7 @@ public:
 
     // Loads the window when it is not loaded, then shows it.
     void Show();
-    // Saves the window's position and destroys its scene and widget.
+    // Saves the window's position and destroys its widget.
     void Unload();
     bool isLoaded() const { return m_loaded; }
 
@@ -55,7 +55,8 @@ public:
     void KillKriel();
     void TogglePause();
 
-    const PlayWindowScene& scene() const { return m_scene; }
+    const Board& board() const { return m_board; }
+    const PlayLook& look() const { return m_look; }
     const KrielState& kriel() const { return m_kriel; }
     const QString& skinPath() const { return SkinPath; }
     PixelScale pixelScale() const;
@@ -78,7 +79,6 @@ private:
 
     QString CodeEntry;
     KrielState m_kriel;
-    SkinLoader m_skin;
     QString SkinPath;
     bool m_skinFound = false;
     qint32 DragX = 0;
@@ -87,7 +87,8 @@ private:
     float m_top = 0;
 
     bool m_loaded = false;
-    PlayWindowScene m_scene;
+    Board m_board;
+    PlayLook m_look;
     std::unique_ptr<TickTimer> Timer1;
     QPointer<PlayWidget> m_widget;
     // Each handler holds a WindowLife::HandlerScope: a game may end under one paused by a box.

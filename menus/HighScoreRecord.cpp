@@ -1,9 +1,9 @@
 #include "HighScoreRecord.h"
 
+#include "formats/NumberText.h"
 #include "menus/Crypt.h"
 #include "menus/Difficulty.h"
-#include "formats/NumberText.h"
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 
 #include <QTextBoundaryFinder>
 

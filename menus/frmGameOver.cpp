@@ -5,7 +5,7 @@
 #include "engine/frmMain.h"
 #include "menus/HighScoreRecord.h"
 #include "platform/Platform.h"
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 
 #include <QPushButton>
 

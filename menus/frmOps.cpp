@@ -4,7 +4,7 @@
 #include "engine/frmMain.h"
 #include "menus/Difficulty.h"
 #include "platform/Platform.h"
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 
 #include <QPushButton>
 #include <QRadioButton>

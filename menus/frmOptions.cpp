@@ -5,7 +5,7 @@
 #include "menus/HighScoreRecord.h"
 #include "menus/Shellx.h"
 #include "platform/Platform.h"
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 
 #include <QCheckBox>
 #include <QPushButton>

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QRect>
 #include <QVector>
-#include <QWidget>
 
 #include <utility>
 #include <vector>
@@ -22,27 +21,11 @@ qint32 colourAt(const quint8* pixel)
     return pixel[0] + 256 * pixel[1] + 65536 * pixel[2];
 }
 
-// n / 2 with a half going to the even neighbour: 3 -> 2, 5 -> 2, 7 -> 4, -1 -> 0.
-int halveToEven(int n)
-{
-    const int floorHalf = n >> 1;
-    if (n % 2 == 0 || floorHalf % 2 == 0)
-        return floorHalf;
-    return floorHalf + 1;
-}
-
 }  // namespace
 
 Region::Region() = default;
 
 Region::~Region() = default;
-
-void Region::ApplyRgn(QWidget* hWnd) const
-{
-    if (!hWnd)
-        return;
-    setWindowShape(hWnd, m_hndRegion);
-}
 
 void Region::ScanPicture(const QImage& picture, qint32& transColor)
 {
@@ -110,15 +93,4 @@ void Region::ScanPicture(const QImage& picture, qint32& transColor)
         return;
     }
     m_hndRegion.setRects(rects.constData(), int(rects.size()));
-}
-
-void Region::OffsetHeader(const QWidget* tmpForm)
-{
-    if (!tmpForm || tmpForm->windowFlags().testFlag(Qt::FramelessWindowHint))
-        return;
-    const QSize frame = tmpForm->frameGeometry().size();
-    const QSize client = tmpForm->geometry().size();
-    const int dx = halveToEven(frame.width() - client.width());
-    const int dy = frame.height() - client.height() - dx;
-    m_hndRegion.translate(dx, dy);
 }

@@ -1,10 +1,10 @@
 #include "SkinCheck.h"
 
-#include "engine/Grid.h"
-#include "layouts/PlayWindowLayout.h"
 #include "formats/NumberText.h"
+#include "layouts/PlayWindowLayout.h"
 #include "platform/ProgramFacts.h"
-#include "skins/SkinLoader.h"
+#include "rules/Grid.h"
+#include "skins/SkinReader.h"
 
 #include <QFileInfo>
 
@@ -30,19 +30,18 @@ QString printable(const QString& text)
 
 SkinCheck refusal(const QString& report)
 {
-    return {false, printable(report), {}, {}};
+    return {false, printable(report), {}, {}, {}};
 }
 
 }  // namespace
 
 SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
 {
-    PlayWindowScene scene = playWindowLayout();
-    SkinLoader loader;
     const QString path = QFileInfo(folder).absoluteFilePath();
     if (!QFileInfo(path).isDir())
         return refusal(path + QStringLiteral(": not a folder"));
-    if (const std::optional<SkinError> error = loader.applySkin(path, scene, nullptr, facts)) {
+    const SkinRead read = readSkin(path, PixelScale::of(facts), layoutLook());
+    if (const std::optional<SkinError>& error = read.error) {
         QString where = QFileInfo(error->file).fileName();
         if (!error->key.isEmpty())
             where +=
@@ -50,20 +49,23 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
         return refusal(where + QStringLiteral(": ") + error->reason);
     }
 
-    const QString name = loader.LoadSkin(QStringLiteral("Info"), QStringLiteral("Name"));
+    Board board = playWindowBoard();
+    read.skin.grid.applyTo(board);
+    const QString name = LoadSkin(path + QStringLiteral("/config.ini"), QStringLiteral("Info"),
+                                  QStringLiteral("Name"));
     const auto pixels = [&](float twips) { return numberText(twips / facts.twipsPerPixelX()); };
-    const TwipsRect& area = scene.shprect.bounds;
+    const TwipsRect& area = board.shprect;
     QString report = QStringLiteral("ok: %1 × %2 pixels, cells of %3 pixels, a %8 × %8 grid of "
                                     "%4 × %4 pixels at %5, %6; an outline of %7 rectangles")
-                         .arg(loader.skinPicture().width())
-                         .arg(loader.skinPicture().height())
-                         .arg(pixels(scene.head().bounds.width), pixels(area.width),
-                              pixels(area.left), pixels(area.top))
-                         .arg(loader.skinRegion().hndRegion().rectCount())
+                         .arg(read.skin.look.picture.width())
+                         .arg(read.skin.look.picture.height())
+                         .arg(pixels(board.head().width), pixels(area.width), pixels(area.left),
+                              pixels(area.top))
+                         .arg(read.skin.outline->rectCount())
                          .arg(GridCells);
     if (name.isEmpty())
         report += QStringLiteral("; no [Info] Name, so the skin selector will not store it");
     else
         report += QStringLiteral("; named \"%1\"").arg(name);
-    return {true, printable(report), scene, loader.skinRegion().hndRegion()};
+    return {true, printable(report), board, read.skin.look, *read.skin.outline};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "layouts/PlayWindowLayout.h"
+#include "rules/Board.h"
+#include "skins/PlayLook.h"
 
 #include <QRegion>
 #include <QString>
@@ -10,9 +11,10 @@ class ProgramFacts;
 struct SkinCheck {
     bool ok = false;
     QString report;  // one line for the skin's author
-    // For a skin the game takes: the play window's scene with the skin applied, and its outline
-    // in window pixels.
-    PlayWindowScene scene;
+    // For a skin the game takes: the play window's board and look with the skin applied, and its
+    // outline in window pixels.
+    Board board;
+    PlayLook look;
     QRegion outline;
 };
 

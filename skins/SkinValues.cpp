@@ -1,7 +1,7 @@
 #include "SkinValues.h"
 
-#include "engine/Grid.h"
 #include "formats/NumberText.h"
+#include "rules/Grid.h"
 
 #include <cmath>
 #include <limits>

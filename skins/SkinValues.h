@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/Controls.h"
+#include "skins/PlayLook.h"
 
 #include <QString>
 

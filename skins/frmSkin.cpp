@@ -2,7 +2,7 @@
 
 #include "formats/IniReader.h"
 #include "platform/Platform.h"
-#include "platform/SettingKeys.h"
+#include "rules/SettingKeys.h"
 #include "skins/SkinFolders.h"
 
 #include <QListWidget>

@@ -1,15 +1,16 @@
 #include "engine/KeyEvents.h"
-#include "engine/Keys.h"
-#include "engine/NewGame.h"
 #include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
 #include "engine/StartMenu.h"
-#include "engine/Tick.h"
 #include "engine/WindowPlace.h"
 #include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/Fonts.h"
-#include "skins/SkinLoader.h"
+#include "layouts/PlayWindowLayout.h"
+#include "rules/Keys.h"
+#include "rules/NewGame.h"
+#include "rules/Tick.h"
+#include "skins/SkinReader.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
@@ -54,13 +55,13 @@ struct Game {
     }
 
     void key(int code) { form.Form_KeyDown(code); }
-    const TwipsRect& head() const { return form.scene().head().bounds; }
+    const TwipsRect& head() const { return form.board().head(); }
 
     // The notifier is a ring one 30-twip cell wide all round the head.
     bool ringsTheHead() const
     {
-        const TwipsRect& ring = form.scene().shpZip.bounds;
-        return form.scene().shpZip.visible && ring.left == head().left - 30
+        const TwipsRect& ring = form.board().shpZip;
+        return form.board().notifierShown && ring.left == head().left - 30
                && ring.top == head().top - 30;
     }
 
@@ -77,27 +78,28 @@ constexpr Color Fill = Color::fromRgb(0, 200, 0);
 constexpr Color Border = Color::fromRgb(250, 0, 0);
 constexpr auto rgb = [](Color c) { return qRgb(c.red(), c.green(), c.blue()); };
 
-// The play window's scene on a plain background, its head one cell 16 pixels wide and 12 (or 16)
-// high at (10, 10); the other controls lie beyond the 40 × 40 pixels painted.
-PlayWindowScene sceneWithHead(ShapeCode code, BorderStyle style, int height = 12)
+// The play window's board and look on a plain background, its head one cell 16 pixels wide and
+// 12 (or 16) high at (10, 10); the other controls lie beyond the 40 × 40 pixels painted.
+struct Scene {
+    Board board = playWindowBoard();
+    PlayLook look = layoutLook();
+};
+
+Scene sceneWithHead(ShapeCode code, BorderStyle style, int height = 12)
 {
-    PlayWindowScene scene = playWindowLayout();
-    scene.backColor = Background;
-    scene.picture = QImage();
-    Shape& head = scene.head();
-    head.bounds = {150, 150, 16 * 15, float(height) * 15};
-    head.shape = code;
-    head.borderStyle = style;
-    head.borderColor = Border;
-    head.fillColor = Fill;
+    Scene scene;
+    scene.look.backColor = Background;
+    scene.look.picture = QImage();
+    scene.board.head() = {150, 150, 16 * 15, float(height) * 15};
+    scene.look.cell = {code, style, Border, true, Fill};
     return scene;
 }
 
-QImage paint(const PlayWindowScene& scene, PixelScale scale = {}, QSize size = {40, 40})
+QImage paint(const Scene& scene, PixelScale scale = {}, QSize size = {40, 40})
 {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintScene(painter, scene, scale, image.rect());
+    paintScene(painter, scene.board, scene.look, scale, image.rect());
     return image;
 }
 
@@ -117,8 +119,8 @@ private slots:
         QCOMPARE(window->geometry(), QRect(13, 13, 60, 50));
         QCOMPARE(window->windowTitle(), QStringLiteral("Kriel"));
         QVERIFY(game.form.skinPath().endsWith(QStringLiteral("/Skins/Default")));
-        QCOMPARE(game.form.scene().shpkriel.size(), std::size_t(1));
-        QCOMPARE(game.form.scene().lblfoodcount.caption, QStringLiteral("0"));
+        QCOMPARE(game.form.board().shpkriel.size(), std::size_t(1));
+        QCOMPARE(game.form.board().score, 0);
         QVERIFY(game.ringsTheHead());
         // The first tick comes at once and sets the game's pace.
         game.form.TickInterval = QStringLiteral("65.9");
@@ -217,7 +219,7 @@ private slots:
                          .arg(game.fake.facts.folder + "/Skins/" + name));
             QCOMPARE(game.fake.dialogs.shown[0].title, QStringLiteral("Error"));
             if (name != "Default")  // one found is read until it fails; one not found, not at all
-                QCOMPARE(game.form.scene().width, playWindowLayout().width);
+                QCOMPARE(game.form.look().width, layoutLook().width);
             QCOMPARE(game.fake.settings.writes,
                      QStringList({"Config/WinX=200", "Config/WinY=200"}));
             QCOMPARE(game.fake.end.calls, 1);
@@ -234,11 +236,34 @@ private slots:
         game.fake.settings.values["Config/Skin"] = "Mine";
         game.form.Show();
         QCOMPARE(game.form.skinPath(), mine.skinPath());
-        QCOMPARE(game.form.scene().shprect.bounds.left, 120.0f);
+        QCOMPARE(game.form.board().shprect.left, 120.0f);
         mine.setValue("Positions", "PlayAreaX", "10");
         game.key(KeyCodes::S);
-        QCOMPARE(game.form.scene().shprect.bounds.left, 150.0f);
+        QCOMPARE(game.form.board().shprect.left, 150.0f);
         QVERIFY(game.fake.dialogs.shown.isEmpty());
+    }
+
+    // S reads the skin again: the head and the cells made after it take its new look, the cells
+    // made before keep theirs.
+    void reloadedSkinStylesOnlyTheCellsMadeAfterIt()
+    {
+        Game game;
+        game.placeNextGame({5, 9}, {4, 9});
+        game.form.Show();
+        game.key(KeyCodes::Right);
+        for (int i : {7, 9})  // the food after the first
+            game.fake.random.scripted.push_back(SeededRandom::pickIndex(i));
+        game.fake.timers.tick();
+        const Color before = game.form.look().cell.fillColor;
+        game.skin.setValue("Colors", "KrielR", "200");
+        game.key(KeyCodes::S);
+        game.fake.timers.tick();
+        game.fake.timers.tick();
+        const PlayLook& look = game.form.look();
+        QCOMPARE(game.form.board().shpkriel.size(), std::size_t(3));
+        QCOMPARE(look.cellLook(0).fillColor.red(), 200);
+        QCOMPARE(look.cellLook(1).fillColor, before);
+        QCOMPARE(look.cellLook(2).fillColor.red(), 200);
     }
 
     void wholeGameThroughTheRealWindow_data()
@@ -325,7 +350,7 @@ private slots:
         game.form.Show();
         game.form.GameOver = 0;
         QCOMPARE(game.form.kriel().CollisionsOn, qint16(1));
-        QCOMPARE(game.form.scene().shpkriel.size(), std::size_t(1));
+        QCOMPARE(game.form.board().shpkriel.size(), std::size_t(1));
         const TwipsRect start = game.head();
         game.fake.timers.tick();
         QVERIFY(game.form.isLoaded());
@@ -413,21 +438,24 @@ private slots:
     // The score, beside them, is text set from its top-left corner.
     void layersAreDrawnBackToFrontAndTheScoreFromItsCorner()
     {
-        PlayWindowScene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent, 16);
-        ShowNotifier(scene);
-        scene.shprect.bounds = {150, 150, 30 * 15, 30 * 15};
-        // The tail half under the head, as a new tail lies at first.
-        scene.shpkriel.push_back(scene.head());
-        scene.shpkriel.back().bounds.left += 8 * 15;
-        scene.shpkriel.back().fillColor = Border;
-        scene.shpfood.bounds = {14 * 15, 14 * 15, 8 * 15, 8 * 15};
-        scene.shpfood.picture = QImage(4, 4, QImage::Format_RGB32);
-        scene.shpfood.picture.fill(Qt::magenta);
+        Scene scene = sceneWithHead(ShapeCode::Rectangle, BorderStyle::Transparent, 16);
+        ShowNotifier(scene.board);
+        scene.board.shprect = {150, 150, 30 * 15, 30 * 15};
+        // The tail half under the head, as a new tail lies at first; made before the head took
+        // its look, it keeps the look before.
+        scene.board.shpkriel.push_back(scene.board.head());
+        scene.board.shpkriel.back().left += 8 * 15;
+        scene.look.cell.fillColor = Border;
+        scene.look.keepCellLooks(2);
+        scene.look.cell.fillColor = Fill;
+        scene.board.shpfood = {14 * 15, 14 * 15, 8 * 15, 8 * 15};
+        scene.look.food = QImage(4, 4, QImage::Format_RGB32);
+        scene.look.food.fill(Qt::magenta);
         const QImage image = paint(scene);
 
         for (QPoint p : {QPoint(8, 8), QPoint(9, 18), QPoint(18, 27), QPoint(27, 27)})
-            QCOMPARE(image.pixel(p), rgb(scene.shpZip.backColor));
-        QCOMPARE(image.pixel(10, 27), rgb(scene.shprect.borderColor));
+            QCOMPARE(image.pixel(p), rgb(scene.look.notifier.backColor));
+        QCOMPARE(image.pixel(10, 27), rgb(scene.look.playArea.borderColor));
         for (QPoint p : {QPoint(10, 10), QPoint(25, 25), QPoint(24, 12)})
             QCOMPARE(image.pixel(p), rgb(Fill));
         QCOMPARE(image.pixel(30, 10), rgb(Border));
@@ -437,9 +465,13 @@ private slots:
         // In its colour, sized by the height of a pixel alone: here 15 twips across and 12 down.
         const PixelScale scale{15, 12};
         QImage expected = paint(scene, scale, {80, 40});
-        scene.lblfoodcount = {45 * 15, 5 * 12, "88", {"Arial", 18, false}, Border};
+        scene.board.score = 88;
+        scene.look.scoreLeft = 45 * 15;
+        scene.look.scoreTop = 5 * 12;
+        scene.look.scoreFont = {"Arial", 18, false};
+        scene.look.scoreColor = Border;
         QPainter painter(&expected);
-        painter.setFont(layoutFont(scene.lblfoodcount.font, 12));
+        painter.setFont(layoutFont(scene.look.scoreFont, 12));
         painter.setPen(QColor(rgb(Border)));
         painter.drawText(QRect(45, 5, 40, 40), Qt::AlignLeft | Qt::AlignTop, "88");
         painter.end();
@@ -451,51 +483,52 @@ private slots:
     // a pause, and the score widening.
     void repaintingWhatChangedGivesTheWholePicture()
     {
-        FixedFacts facts;
-        PlayWindowScene scene = playWindowLayout();
-        SkinLoader loader;
-        QVERIFY(!loader.applySkin(KRIEL_DATA_DIR "/Skins/Default", scene, nullptr, facts));
+        Scene scene;
+        const SkinRead read = readSkin(KRIEL_DATA_DIR "/Skins/Default", {}, layoutLook());
+        QVERIFY(!read.error);
+        scene.look = read.skin.look;
+        read.skin.grid.applyTo(scene.board);
         SeededRandom random;
-        for (int i : {4, 9, 9, 9})  // food at (4, 9), head at (9, 9)
+        // Food at (4, 9), head at (9, 9); the next food at (4, 6).
+        for (int i : {4, 9, 9, 9, 4, 6})
             random.scripted.push_back(SeededRandom::pickIndex(i));
         KrielState kriel;
-        NewGame(scene, kriel, random);
-        ShowNotifier(scene);
+        NewGame(scene.board, kriel, random);
+        ShowNotifier(scene.board);
 
         const PixelScale scale;
-        const auto whole = [&] {
-            return paint(scene, scale, {scale.pixelX(scene.width), scale.pixelY(scene.height)});
-        };
-        QImage shown = whole();
-        const Heading moves[] = {Heading::Left,  Heading::Left,  Heading::Left, Heading::Left,
-                                 Heading::Left,  Heading::Left,  Heading::Up,   Heading::Up,
-                                 Heading::Right, Heading::Right, Heading::Down};
+        const QSize window(scale.pixelX(scene.look.width), scale.pixelY(scene.look.height));
+        QImage shown = paint(scene, scale, window);
+        const Heading moves[] = {Heading::Left, Heading::Left, Heading::Left,  Heading::Left,
+                                 Heading::Left, Heading::Left, Heading::Up,    Heading::Up,
+                                 Heading::Up,   Heading::Up,   Heading::Right, Heading::Right,
+                                 Heading::Down};
         int tick = 0;
         for (Heading heading : moves) {
             kriel.Direction = heading;
             kriel.Paused = tick == 8 ? 1 : 0;
-            const PlayWindowScene before = scene;
-            Tick(scene, kriel, 6, random);
+            const Board before = scene.board;
+            Tick(scene.board, kriel, 6, random);
             if (tick == 9)
-                scene.lblfoodcount.caption = QStringLiteral("1206");
-            const QRegion changed = changedArea(before, scene, scale);
+                scene.board.score = 1206;
+            const QRegion changed = changedArea(before, scene.board, scene.look, scale);
             {
                 QPainter painter(&shown);
                 painter.setClipRegion(changed);
-                paintScene(painter, scene, scale, changed);
+                paintScene(painter, scene.board, scene.look, scale, changed);
             }
-            QVERIFY2(shown == whole(), qPrintable(QStringLiteral("tick %1").arg(tick)));
+            QVERIFY2(shown == paint(scene, scale, window),
+                     qPrintable(QString("tick %1").arg(tick)));
+            if (tick == 7) {
+                // A skin loaded again in another colour: the cells made before keep theirs, and
+                // the head's new look moves down the kriel as it grows.
+                scene.look.keepCellLooks(scene.board.shpkriel.size());
+                scene.look.cell.fillColor = Color::fromRgb(255, 0, 255);
+                shown = paint(scene, scale, window);
+            }
             ++tick;
         }
-        QCOMPARE(scene.shpkriel.size(), std::size_t(2));  // it ate on the way
-
-        // A skin of another size, grown or shrunk: the larger of the two windows is redrawn.
-        PlayWindowScene larger = scene;
-        larger.width += 300;
-        larger.height += 150;
-        const QRegion all(0, 0, scale.pixelX(larger.width), scale.pixelY(larger.height));
-        QCOMPARE(changedArea(scene, larger, scale), all);
-        QCOMPARE(changedArea(larger, scene, scale), all);
+        QCOMPARE(scene.board.shpkriel.size(), std::size_t(3));  // it ate on the way, twice
     }
 
     // Cells 12.5 pixels wide and high tile the grid with neither gaps nor overlaps, each edge on

@@ -1,4 +1,3 @@
-#include "engine/Keys.h"
 #include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/Fonts.h"
@@ -11,6 +10,7 @@
 #include "platform/DialogFrame.h"
 #include "platform/FrameCentring.h"
 #include "platform/QtDialogs.h"
+#include "rules/Keys.h"
 #include "skins/frmSkin.h"
 #include "support/FakePlatform.h"
 #include "support/SkinFolder.h"

@@ -1,12 +1,13 @@
-#include "engine/NewGame.h"
 #include "engine/SkinPreview.h"
-#include "engine/Tick.h"
+#include "layouts/PlayWindowLayout.h"
 #include "platform/QtProgramFacts.h"
 #include "platform/WindowShape.h"
+#include "rules/NewGame.h"
+#include "rules/Tick.h"
 #include "skins/Region.h"
 #include "skins/SkinCheck.h"
 #include "skins/SkinFolders.h"
-#include "skins/SkinLoader.h"
+#include "skins/SkinReader.h"
 #include "skins/cDIBSection.h"
 #include "skins/frmSkin.h"
 #include "support/FakePlatform.h"
@@ -40,9 +41,19 @@ constexpr const char* OutOfRange[][3] = {
     {"Styles", "KrielShape", "-1"},
 };
 
-std::optional<SkinError> load(const SkinFolder& skin, PlayWindowScene& s)
+// A skin read onto the play window's board and look, as the play window reads it.
+struct Loaded {
+    Board board = playWindowBoard();
+    PlayLook look = layoutLook();
+    std::optional<QRegion> outline;
+    std::optional<SkinError> error;
+};
+
+Loaded load(const QString& path, const FixedFacts& facts = {}, Loaded onto = {})
 {
-    return SkinLoader().applySkin(skin.skinPath(), s, nullptr, FixedFacts());
+    SkinRead read = readSkin(path, PixelScale::of(facts), onto.look);
+    read.skin.grid.applyTo(onto.board);
+    return {onto.board, read.skin.look, read.skin.outline, read.error};
 }
 
 QRectF rect(const TwipsRect& r)
@@ -163,28 +174,20 @@ class TestSkins : public QObject {
     Q_OBJECT
 
 private slots:
-    // Read again onto a scene in play (the S key), a skin restyles only the head. Sections and keys
+    // Read again onto a board in play (the S key), a skin resizes only the head. Sections and keys
     // are found whatever their case. The screen has 15 twips a pixel across and 12 down, and each
     // figure goes by its own direction. The window is shaped to every pixel not of the bottom-left
     // one's colour bar the rightmost column, so a bitmap of one pixel would show nothing: it is
-    // refused, and the window keeps its outline. OffsetHeader goes by the flag alone: a frame
-    // measured before the window lost its border moves nothing.
+    // refused, and no outline comes with it.
     void goodSkinSetsEveryValueAndShapesTheWindow()
     {
-        QWidget window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(window.frameGeometry() != window.geometry());  // else nothing could move it
-        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
-        window.setAutoFillBackground(true);
         SkinFolder skin;
-        SkinLoader loader;
         FixedFacts facts;
         facts.twipsDown = 12;
-        PlayWindowScene s = playWindowLayout();
-        QVERIFY(!loader.applySkin(skin.skinPath(), s, nullptr, facts));
-        s.shpkriel.push_back(s.head());
-        const Shape body = s.shpkriel.back();
+        Loaded s = load(skin.skinPath(), facts);
+        QVERIFY(!s.error);
+        s.board.shpkriel.push_back(s.board.head());
+        const TwipsRect body = s.board.shpkriel.back();
         // Just tall enough for a play area of 19 cells 12.5 × 15 twips high from 5 pixels down.
         skin.setBitmap(SkinFolder::defaultBitmap({240, 302}));
         // Values unlike the layout's own, so that each shows it was applied: Kriel's components
@@ -197,33 +200,35 @@ private slots:
                          "scorer=200\nscoreg=100\nscoreb=50\n[styles]\nkrielshape=4\n"
                          "krielborder=2\nplayborder=3\nfontsize=12\nfont=arial\n"
                          "[ratio]\nsizeratio=12.5\n");
-        QVERIFY(!loader.applySkin(skin.skinPath(), s, &window, facts));
-        QCOMPARE(QSizeF(s.width, s.height), QSizeF(240 * 15, 302 * 12));
-        QCOMPARE(s.picture.size(), QSize(240, 302));
-        QCOMPARE(s.shpfood.picture.size(), QSize(1, 1));
-        QCOMPARE(rect(s.shprect.bounds), QRectF(0.5 * 15, 5 * 12, 3562.5, 3562.5));
-        QCOMPARE(QPointF(s.lblfoodcount.left, s.lblfoodcount.top), QPointF(50 * 15, 2 * 12));
-        QCOMPARE(rect(s.head().bounds).size(), QSizeF(12.5 * 15, 12.5 * 12));
-        QCOMPARE(rect(s.shpfood.bounds).size(), QSizeF(12.5 * 15, 12.5 * 12));
-        QCOMPARE(s.head().fillColor, Color::fromRgb(255, 2, 4));
-        QCOMPARE(s.shpZip.backColor, Color::fromRgb(255, 255, 0));
-        QCOMPARE(s.shpZip.borderColor, Color::fromRgb(255, 255, 0));
-        QCOMPARE(s.head().borderColor, Color::fromRgb(4, 5, 6));
-        QCOMPARE(s.shprect.borderColor, Color::fromRgb(10, 20, 30));
-        QCOMPARE(s.lblfoodcount.foreColor, Color::fromRgb(200, 100, 50));
-        QCOMPARE(s.head().shape, ShapeCode::RoundedRectangle);
-        QCOMPARE(s.head().borderStyle, BorderStyle::Dash);
-        QCOMPARE(s.shprect.borderStyle, BorderStyle::Dot);
-        QCOMPARE(s.lblfoodcount.font.pointSize, 12.0f);
-        QCOMPARE(s.lblfoodcount.font.face, QStringLiteral("arial"));
-        QVERIFY(s.shpkriel.at(1) == body);
+        s = load(skin.skinPath(), facts, s);
+        QVERIFY(!s.error);
+        const PlayLook& look = s.look;
+        QCOMPARE(QSizeF(look.width, look.height), QSizeF(240 * 15, 302 * 12));
+        QCOMPARE(look.picture.size(), QSize(240, 302));
+        QCOMPARE(look.food.size(), QSize(1, 1));
+        QCOMPARE(rect(s.board.shprect), QRectF(0.5 * 15, 5 * 12, 3562.5, 3562.5));
+        QCOMPARE(QPointF(look.scoreLeft, look.scoreTop), QPointF(50 * 15, 2 * 12));
+        QCOMPARE(rect(s.board.head()).size(), QSizeF(12.5 * 15, 12.5 * 12));
+        QCOMPARE(rect(s.board.shpfood).size(), QSizeF(12.5 * 15, 12.5 * 12));
+        QCOMPARE(look.cell.fillColor, Color::fromRgb(255, 2, 4));
+        QCOMPARE(look.notifier.backColor, Color::fromRgb(255, 255, 0));
+        QCOMPARE(look.notifier.borderColor, Color::fromRgb(255, 255, 0));
+        QCOMPARE(look.cell.borderColor, Color::fromRgb(4, 5, 6));
+        QCOMPARE(look.playArea.borderColor, Color::fromRgb(10, 20, 30));
+        QCOMPARE(look.scoreColor, Color::fromRgb(200, 100, 50));
+        QCOMPARE(look.cell.shape, ShapeCode::RoundedRectangle);
+        QCOMPARE(look.cell.borderStyle, BorderStyle::Dash);
+        QCOMPARE(look.playArea.borderStyle, BorderStyle::Dot);
+        QCOMPARE(look.scoreFont.pointSize, 12.0f);
+        QCOMPARE(look.scoreFont.face, QStringLiteral("arial"));
+        QVERIFY(s.board.shpkriel.at(1) == body);
         const QRegion outline = QRegion(0, 0, 239, 302) - QRegion(0, 301, 1, 1);
-        QVERIFY(window.mask().xored(outline).isEmpty());
+        QVERIFY(s.outline && s.outline->xored(outline).isEmpty());
         skin.setBitmap(SkinFolder::defaultBitmap().copy(0, 0, 1, 1));
-        const std::optional<SkinError> error = loader.applySkin(skin.skinPath(), s, &window, facts);
-        QVERIFY(error && error->file.endsWith("/skin.bmp"));
-        QVERIFY2(error->reason.startsWith("leaves no pixel"), qPrintable(error->reason));
-        QVERIFY(window.mask().xored(outline).isEmpty());
+        s = load(skin.skinPath(), facts, s);
+        QVERIFY(s.error && s.error->file.endsWith("/skin.bmp"));
+        QVERIFY2(s.error->reason.startsWith("leaves no pixel"), qPrintable(s.error->reason));
+        QVERIFY(!s.outline);
     }
 
     void refusedValueStopsTheLoadAtItsKey_data()
@@ -246,17 +251,17 @@ private slots:
         QFETCH(QString, value);
         SkinFolder skin;
         value.isNull() ? skin.removeValue(section, key) : skin.setValue(section, key, value);
-        PlayWindowScene s = playWindowLayout();
-        const std::optional<SkinError> error = load(skin, s);
+        const Loaded s = load(skin.skinPath());
+        const std::optional<SkinError>& error = s.error;
         QVERIFY(error);
         QCOMPARE(error->reason == "missing", value.isEmpty());
         QCOMPARE(QStringList({error->file, error->section, error->key, error->value}),
                  QStringList({skin.skinPath() + "/config.ini", section, key, value}));
         // What was read before the refused key is applied, nothing after it.
-        QCOMPARE(s.shprect.bounds.left, key == "PlayAreaX" ? 960.0f : 60.0f);
+        QCOMPARE(s.board.shprect.left, key == "PlayAreaX" ? 960.0f : 60.0f);
         const bool coloursRead = section == "Styles" || section == "Ratio";
-        QCOMPARE(s.lblfoodcount.foreColor, coloursRead ? Color::fromRgb(200, 100, 50) : Color());
-        QCOMPARE(rect(s.head().bounds), rect(playWindowLayout().head().bounds));
+        QCOMPARE(s.look.scoreColor, coloursRead ? Color::fromRgb(200, 100, 50) : Color());
+        QCOMPARE(rect(s.board.head()), rect(playWindowBoard().head()));
     }
 
     // The play area must lie wholly inside the 60 × 50 pixel window: the value blamed is the edge
@@ -277,8 +282,7 @@ private slots:
         for (const auto& [key, value, refused] : values) {
             SkinFolder skin;
             skin.setValue(key == QString("SizeRatio") ? "Ratio" : "Positions", key, value);
-            PlayWindowScene s = playWindowLayout();
-            const std::optional<SkinError> error = load(skin, s);
+            const std::optional<SkinError> error = load(skin.skinPath()).error;
             QVERIFY2(QString(error ? error->key : "") == refused, value);
             if (error)
                 QVERIFY2(error->reason.contains(" outside the 60 × 50 pixel window"),
@@ -312,20 +316,20 @@ private slots:
                 facts.twipsAcross = across;
                 facts.twipsDown = down;
                 for (const auto& [heading, start] : walks) {
-                    PlayWindowScene s = playWindowLayout();
-                    QVERIFY(!SkinLoader().applySkin(skin.skinPath(), s, nullptr, facts));
+                    Loaded s = load(skin.skinPath(), facts);
+                    QVERIFY(!s.error);
                     SeededRandom random;
                     const QPoint food = start.y() == 0 ? QPoint(9, 18) : QPoint(18, 9);
                     for (int i : {food.x(), food.y(), start.x(), start.y()})
                         random.scripted.push_back(SeededRandom::pickIndex(i));
                     KrielState state{heading, 0, 0};
-                    NewGame(s, state, random);
+                    NewGame(s.board, state, random);
                     const QString where = QString("%1 at %2, %3, %4 twips a pixel, heading %5")
                                               .arg(cell, x, y)
                                               .arg(across)
                                               .arg(int(heading));
                     for (int step = 1; step <= 19; ++step)
-                        QVERIFY2(Tick(s, state, 6, random).died == (step == 19),
+                        QVERIFY2(Tick(s.board, state, 6, random).died == (step == 19),
                                  qPrintable(where + QString(", step %1").arg(step)));
                 }
             }
@@ -338,16 +342,16 @@ private slots:
         const auto loaded = [](const char* key, int code) {
             SkinFolder skin;
             skin.setValue("Styles", key, QString::number(code));
-            PlayWindowScene s = playWindowLayout();
-            return load(skin, s) ? std::optional<PlayWindowScene>() : std::optional(s);
+            const Loaded s = load(skin.skinPath());
+            return s.error ? std::optional<PlayLook>() : std::optional(s.look);
         };
         for (int code = 0; code <= 7; ++code) {
             const auto shape = loaded("KrielShape", code);
             const auto kriel = loaded("KrielBorder", code);
             const auto play = loaded("PlayBorder", code);
-            QCOMPARE(shape ? int(shape->head().shape) : -1, code <= 5 ? code : -1);
-            QCOMPARE(kriel ? int(kriel->head().borderStyle) : -1, code <= 6 ? code : -1);
-            QCOMPARE(play ? int(play->shprect.borderStyle) : -1, code <= 6 ? code : -1);
+            QCOMPARE(shape ? int(shape->cell.shape) : -1, code <= 5 ? code : -1);
+            QCOMPARE(kriel ? int(kriel->cell.borderStyle) : -1, code <= 6 ? code : -1);
+            QCOMPARE(play ? int(play->playArea.borderStyle) : -1, code <= 6 ? code : -1);
         }
     }
 
@@ -419,9 +423,8 @@ private slots:
         SkinFolder skin;
         const QString path = skin.skinPath() + '/' + file;
         QVERIFY(replaceFile(path, what, contents));
-        PlayWindowScene scene = playWindowLayout();
         // Only the first MiB of config.ini is read: keys behind a 10 MB line are missing.
-        const std::optional<SkinError> error = load(skin, scene);
+        const std::optional<SkinError> error = load(skin.skinPath()).error;
         QCOMPARE(error ? error->file : QString(), refusal.isEmpty() ? QString() : path);
         if (error)
             QVERIFY2((error->key.isEmpty() ? error->reason : error->key).startsWith(refusal),
@@ -443,8 +446,8 @@ private slots:
         QVERIFY(check.ok);
         QCOMPARE(check.report, "ok: 60 × 50 pixels, cells of 2 pixels, a 19 × 19 grid of 38 × 38 "
                                "pixels at 4, 2; an outline of 2 rectangles; named \"Test skin\"");
-        const PlayWindowScene scene = previewScene(check.scene);
-        const QImage window = renderPlayWindow(scene, check.outline, PixelScale{15, 15});
+        const Board board = previewBoard(check.board);
+        const QImage window = renderPlayWindow(board, check.look, check.outline, {15, 15});
         QCOMPARE(window.size(), QSize(60, 50));
         QCOMPARE(qAlpha(window.pixel(0, 49)), 0);   // the bottom-left colour
         QCOMPARE(qAlpha(window.pixel(59, 10)), 0);  // the rightmost column
@@ -453,7 +456,7 @@ private slots:
         // colour, and the notifier round it.
         QCOMPARE(window.pixel(4 + 18, 2 + 16), qRgb(0, 0, 255));
         QCOMPARE(window.pixel(4 + 18 - 2, 2 + 16 - 2), qRgb(255, 255, 0));
-        QCOMPARE(scene.lblfoodcount.caption, QStringLiteral("24"));
+        QCOMPARE(board.score, 24);
 
         // What a skin says reaches the terminal as it stands, but for what a terminal acts on.
         skin.setValue("Info", "Name", "A\x1b]2;title\x07\u202eB");
@@ -477,22 +480,22 @@ private slots:
     void outlineOfMoreRectanglesThanAWindowTakesIsRefused()
     {
         SkinFolder skin;
-        SkinLoader loader;
-        const auto load = [&](const QImage& bitmap) {
+        const auto read = [&](const QImage& bitmap) {
             skin.setBitmap(bitmap);
-            PlayWindowScene s = playWindowLayout();
-            return loader.applySkin(skin.skinPath(), s, nullptr, FixedFacts());
+            return load(skin.skinPath());
         };
         const int rows = 128;
         const int runs = MaxOutlineRectangles / rows;
-        QVERIFY(!load(checkerboard(rows, runs)));
-        QCOMPARE(loader.skinRegion().hndRegion().rectCount(), int(MaxOutlineRectangles));
-        const std::optional<SkinError> error = load(checkerboard(rows, runs, 1));
-        QVERIFY(error && loader.skinRegion().hndRegion().isEmpty());
+        const Loaded most = read(checkerboard(rows, runs));
+        QVERIFY(!most.error && most.outline);
+        QCOMPARE(most.outline->rectCount(), int(MaxOutlineRectangles));
+        const Loaded tooMany = read(checkerboard(rows, runs, 1));
+        const std::optional<SkinError>& error = tooMany.error;
+        QVERIFY(error && !tooMany.outline);
         QCOMPARE(error->reason, QString("outline too complex: it takes more than %1 rectangles, "
                                         "even with rows alike merged")
                                     .arg(MaxOutlineRectangles));
-        QVERIFY(!load(checkerboard(rows, runs)));
+        QVERIFY(!read(checkerboard(rows, runs)).error);
     }
 
     void outlineIsEveryPixelNotOfTheBottomLeftColourBarTheRightmostColumn_data()

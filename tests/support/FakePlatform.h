@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "support/SeededRandom.h"
 
 #include <QList>
 #include <QMap>
@@ -8,7 +9,6 @@
 #include <QUrl>
 
 #include <functional>
-#include <random>
 
 // An in-memory settings store that remembers the order of its writes.
 struct FakeSettings final : SettingsStore {
@@ -64,22 +64,6 @@ private:
         if (whileOpen)
             whileOpen();
     }
-};
-
-// Plays out scripted values first, then a fixed-seed sequence; reseeding changes nothing, so a
-// test replays exactly.
-struct SeededRandom final : RandomSource {
-    void reseed() override {}
-    float next() override
-    {
-        return scripted.empty() ? float(generator() >> 8) * 0x1p-24f : scripted.takeFirst();
-    }
-
-    // The value that picks column (or row) `index` of the 19-cell grid.
-    static float pickIndex(int index) { return (float(index) + 0.5f) / 19.0f; }
-
-    QList<float> scripted;
-    std::mt19937 generator{1};
 };
 
 struct FixedFacts final : ProgramFacts {

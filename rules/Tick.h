@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/KrielState.h"
-#include "layouts/PlayWindowLayout.h"
+#include "rules/Board.h"
+#include "rules/KrielState.h"
 
 class RandomSource;
 
@@ -12,18 +12,17 @@ struct TickResult {
     bool operator==(const TickResult&) const = default;
 };
 
-// One step of the game on the scene: the notifier's visibility, the move (unless paused), the
+// One step of the game on the board: the notifier's visibility, the move (unless paused), the
 // wall and self tests (while collisions are on), and eating. A death ends the step at once;
 // ending the game is the caller's.
-TickResult Tick(PlayWindowScene& scene, const KrielState& state, qint32 PointsPerFood,
-                RandomSource& random);
+TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, RandomSource& random);
 
 // True when the head has left the play area. The right-hand side is tested by exact equality
 // with the first column outside, so a head off the grid passes it; the others by comparison.
-bool CheckWalls(const PlayWindowScene& scene);
+bool CheckWalls(const Board& board);
 
 // True when the head stands exactly where any body cell stands.
-bool CheckSelf(const PlayWindowScene& scene);
+bool CheckSelf(const Board& board);
 
 // Every body cell takes the place of the one ahead of it, and the head moves one grid step.
-void moveKriel(PlayWindowScene& scene, Heading Direction);
+void moveKriel(Board& board, Heading Direction);

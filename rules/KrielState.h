@@ -11,7 +11,7 @@ enum class Heading : qint16 {
     Down = 40,
 };
 
-// What the play window keeps from one game to the next: these outlive the window's scene, so a
+// What the play window keeps from one game to the next: these outlive the window's board, so a
 // game ended while paused starts the next one paused.
 struct KrielState {
     Heading Direction = Heading::None;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/KrielState.h"
+#include "rules/KrielState.h"
 
 // Key codes of the keys the play window knows. A key has its code whatever Shift or Caps Lock
 // say: a letter its capital's, a digit key of the main keyboard its digit's; the keypad's 8 is

@@ -1,7 +1,7 @@
 #include "Food.h"
 
-#include "Grid.h"
 #include "platform/RandomSource.h"
+#include "rules/Grid.h"
 
 #include <array>
 #include <cmath>
@@ -25,23 +25,23 @@ int gridIndex(float position, float origin, float step)
 
 }  // namespace
 
-QPointF randomCell(const PlayWindowScene& scene, float r1, float r2)
+QPointF randomCell(const Board& board, float r1, float r2)
 {
-    const float step = scene.head().bounds.width;
-    const TwipsRect& area = scene.shprect.bounds;
+    const float step = board.head().width;
+    const TwipsRect& area = board.shprect;
     return {randomIndex(r1, area.width, step) * step + area.left,
             randomIndex(r2, area.height, step) * step + area.top};
 }
 
-bool PlaceFood(PlayWindowScene& scene, RandomSource& random)
+bool PlaceFood(Board& board, RandomSource& random)
 {
-    const float step = scene.head().bounds.width;
-    const TwipsRect& area = scene.shprect.bounds;
+    const float step = board.head().width;
+    const TwipsRect& area = board.shprect;
 
     std::array<bool, GridCells * GridCells> held{};
     int heldCount = 0;
-    for (std::size_t i = 1; i < scene.shpkriel.size(); ++i) {
-        const TwipsRect& cell = scene.shpkriel[i].bounds;
+    for (std::size_t i = 1; i < board.shpkriel.size(); ++i) {
+        const TwipsRect& cell = board.shpkriel[i];
         const int column = gridIndex(cell.left, area.left, step);
         const int row = gridIndex(cell.top, area.top, step);
         if (column >= 0 && row >= 0 && !held[row * GridCells + column]) {
@@ -76,7 +76,7 @@ bool PlaceFood(PlayWindowScene& scene, RandomSource& random)
 
     const float PosX = float(column) * step + area.left;
     const float PosY = float(row) * step + area.top;
-    scene.shpfood.bounds.top = PosY;
-    scene.shpfood.bounds.left = PosX;
+    board.shpfood.top = PosY;
+    board.shpfood.left = PosX;
     return true;
 }

@@ -1,0 +1,246 @@
+#include "SkinReader.h"
+
+#include "formats/IniReader.h"
+#include "formats/NumberText.h"
+#include "formats/PictureLoading.h"
+#include "platform/WindowShape.h"
+#include "rules/Grid.h"
+#include "skins/Region.h"
+#include "skins/SkinValues.h"
+
+#include <functional>
+
+namespace {
+
+// Reads config.ini values in order and remembers the first one refused.
+class ValueReader {
+public:
+    explicit ValueReader(QString iniPath)
+        : m_iniPath(std::move(iniPath))
+    {}
+
+    template <typename Convert>
+    auto read(const QString& section, const QString& key, Convert convert, const char* reason)
+        -> decltype(convert(QStringView()))
+    {
+        const QString text = LoadSkin(m_iniPath, section, key);
+        auto value = convert(text);
+        if (!value)
+            m_error =
+                SkinError{m_iniPath, section, key, text,
+                          text.isEmpty() ? QStringLiteral("missing") : QString::fromLatin1(reason)};
+        return value;
+    }
+
+    std::optional<Color> color(const QString& prefix)
+    {
+        int rgb[3] = {};
+        for (int i = 0; i < 3; ++i) {
+            const std::optional<int> part =
+                read(QStringLiteral("Colors"), prefix + QLatin1Char("RGB"[i]), colorComponent,
+                     "not a colour component from 0 up");
+            if (!part)
+                return std::nullopt;
+            rgb[i] = *part;
+        }
+        return Color::fromRgb(rgb[0], rgb[1], rgb[2]);
+    }
+
+    std::optional<SkinError> error() const { return m_error; }
+
+private:
+    QString m_iniPath;
+    std::optional<SkinError> m_error;
+};
+
+// A file refused as a whole: no section or key of its own.
+SkinError fileError(const QString& path, const QString& reason)
+{
+    return {path, {}, {}, {}, reason};
+}
+
+// The bitmap (the window's size, picture and outline) and the food's picture.
+std::optional<SkinError> readPictures(const QString& SkinPath, const PixelScale& scale, Skin& skin)
+{
+    const QString SkinBmpPath = SkinPath + QStringLiteral("/skin.bmp");
+    PictureResult bitmap = loadPicture(SkinBmpPath);
+    if (!bitmap.loaded())
+        return fileError(SkinBmpPath, bitmap.refusal);
+    skin.look.width = scale.twipsX(bitmap.picture.width());
+    skin.look.height = scale.twipsY(bitmap.picture.height());
+
+    const QString foodPath = SkinPath + QStringLiteral("/food.gif");
+    PictureResult food = loadPicture(foodPath);
+    if (!food.loaded())
+        return fileError(foodPath, food.refusal);
+    skin.look.food = std::move(food.picture);
+
+    Region SkinRegion;
+    qint32 transColor = 1;
+    SkinRegion.ScanPicture(bitmap.picture, transColor);
+    if (SkinRegion.tooComplex())
+        return fileError(SkinBmpPath, QStringLiteral("outline too complex: it takes more than "
+                                                     "%1 rectangles, even with rows alike merged")
+                                          .arg(MaxOutlineRectangles));
+    if (SkinRegion.hndRegion().isEmpty())
+        return fileError(SkinBmpPath, QStringLiteral("leaves no pixel of the window to see: every "
+                                                     "pixel has the bottom-left one's colour or "
+                                                     "lies in the rightmost column"));
+    skin.look.picture = std::move(bitmap.picture);
+    skin.outline = SkinRegion.hndRegion();
+    return std::nullopt;
+}
+
+using Step = std::function<bool(ValueReader&, Skin&)>;
+
+// A config.ini value that `set` puts on the skin once `convert` takes it.
+template <typename Convert, typename Set>
+Step number(const char* section, const char* key, Convert convert, const char* why, Set set)
+{
+    return [=](ValueReader& values, Skin& skin) {
+        const auto value = values.read(QLatin1String(section), QLatin1String(key), convert, why);
+        if (value)
+            set(skin, *value);
+        return value.has_value();
+    };
+}
+
+template <typename Set> Step colour(const char* name, Set set)
+{
+    return [=](ValueReader& values, Skin& skin) {
+        const std::optional<Color> value = values.color(QLatin1String(name));
+        if (value)
+            set(skin, *value);
+        return value.has_value();
+    };
+}
+
+// The numeric keys, the font and the cell size, in the order they are read: the first that
+// cannot be used is the skin's error, and what came before it is kept.
+std::vector<Step> valueSteps(const PixelScale& scale)
+{
+    const auto across = [=](QStringView text) { return positionTwips(text, scale.x); };
+    const auto down = [=](QStringView text) { return positionTwips(text, scale.y); };
+    const auto gridAcross = [=](QStringView text) { return gridTwips(text, scale.x); };
+    const auto gridDown = [=](QStringView text) { return gridTwips(text, scale.y); };
+    const auto anyText = [](QStringView text) { return std::optional(text.toString()); };
+    // Across a grid step, held to the grid's sixteenths; down the unrounded pixels.
+    const auto cell = [=](QStringView text) -> std::optional<SkinGrid::CellSize> {
+        const std::optional<float> step = cellStep(text, scale.x);
+        if (!step)
+            return std::nullopt;
+        return SkinGrid::CellSize{*step, scale.twipsY(*numberFromText(text))};
+    };
+    const char* notPixels = "not a number of pixels a window can hold";
+    const char* notCode = "not one of the codes allowed";
+    using S = Skin;
+    return {
+        number("Positions", "PlayAreaX", gridAcross, notPixels,
+               [](S& s, float v) { s.grid.left = v; }),
+        number("Positions", "PlayAreaY", gridDown, notPixels,
+               [](S& s, float v) { s.grid.top = v; }),
+        number("Positions", "ScoreTextX", across, notPixels,
+               [](S& s, float v) { s.look.scoreLeft = v; }),
+        number("Positions", "ScoreTextY", down, notPixels,
+               [](S& s, float v) { s.look.scoreTop = v; }),
+        colour("Kriel", [](S& s, Color c) { s.look.cell.fillColor = c; }),
+        colour("Notifier",
+               [](S& s, Color c) { s.look.notifier.backColor = s.look.notifier.borderColor = c; }),
+        colour("KrielBorder", [](S& s, Color c) { s.look.cell.borderColor = c; }),
+        colour("PlayBorder", [](S& s, Color c) { s.look.playArea.borderColor = c; }),
+        colour("Score", [](S& s, Color c) { s.look.scoreColor = c; }),
+        number("Styles", "KrielShape", shapeCode, notCode,
+               [](S& s, ShapeCode v) { s.look.cell.shape = v; }),
+        number("Styles", "KrielBorder", borderStyle, notCode,
+               [](S& s, BorderStyle v) { s.look.cell.borderStyle = v; }),
+        number("Styles", "PlayBorder", borderStyle, notCode,
+               [](S& s, BorderStyle v) { s.look.playArea.borderStyle = v; }),
+        number("Styles", "FontSize", fontSize, "not a font size above 0 and at most 2048 points",
+               [](S& s, float v) { s.look.scoreFont.pointSize = v; }),
+        number("Styles", "Font", anyText, "",
+               [](S& s, const QString& v) { s.look.scoreFont.face = v; }),
+        number("Ratio", "SizeRatio", cell, "not a usable cell size",
+               [](S& s, SkinGrid::CellSize v) { s.grid.cell = v; }),
+    };
+}
+
+// A play area the window does not wholly hold could not be played: the value to change is named,
+// the edge that lies outside, or the cell size where a row of cells is more than the window holds.
+std::optional<SkinError> playAreaOutside(const Skin& skin, const PixelScale& scale,
+                                         const QString& iniPath)
+{
+    Board board;
+    board.shpkriel.resize(1);
+    skin.grid.applyTo(board);
+    const TwipsRect& area = board.shprect;
+    const struct {
+        float edge, extent, windowTwips;
+        const char* key;
+    } sides[] = {{area.left, area.width, skin.look.width, "PlayAreaX"},
+                 {area.top, area.height, skin.look.height, "PlayAreaY"}};
+    for (const auto& side : sides) {
+        if (side.edge >= 0 && side.edge + side.extent <= side.windowTwips)
+            continue;
+        const bool tooLarge = side.extent > side.windowTwips;
+        const QString section = tooLarge ? QStringLiteral("Ratio") : QStringLiteral("Positions");
+        const QString key = tooLarge ? QStringLiteral("SizeRatio") : QLatin1String(side.key);
+        const QString what =
+            tooLarge ? QStringLiteral("makes the play area of %1 × %1 cells").arg(GridCells)
+                     : QStringLiteral("puts part of the play area");
+        const QString reason =
+            QStringLiteral("%1 (%2 × %3 pixels at %4, %5) outside the %6 × %7 pixel window")
+                .arg(what, numberText(area.width / scale.x), numberText(area.height / scale.y),
+                     numberText(area.left / scale.x), numberText(area.top / scale.y))
+                .arg(skin.look.picture.width())
+                .arg(skin.look.picture.height());
+        return SkinError{iniPath, section, key, LoadSkin(iniPath, section, key), reason};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void SkinGrid::applyTo(Board& board) const
+{
+    if (left)
+        board.shprect.left = *left;
+    if (top)
+        board.shprect.top = *top;
+    if (!cell)
+        return;
+    board.head().width = cell->width;
+    board.head().height = cell->height;
+    board.shprect.width = float(GridCells) * cell->width;
+    board.shprect.height = float(GridCells) * cell->width;
+    board.shpfood.width = cell->width;
+    board.shpfood.height = cell->height;
+}
+
+QString LoadSkin(const QString& SkinIniPath, const QString& Header, const QString& Variable)
+{
+    return readIniValue(SkinIniPath, Header, Variable);
+}
+
+SkinRead readSkin(const QString& SkinPath, const PixelScale& scale, PlayLook look)
+{
+    SkinRead read{{std::move(look), {}, {}}, {}};
+    read.error = readPictures(SkinPath, scale, read.skin);
+    if (read.error)
+        return read;
+
+    const QString SkinIniPath = SkinPath + QStringLiteral("/config.ini");
+    // Read as a file, where its values would only come out empty.
+    if (const std::optional<QString> problem = iniFileProblem(SkinIniPath)) {
+        read.error = fileError(SkinIniPath, *problem);
+        return read;
+    }
+    ValueReader values(SkinIniPath);
+    for (const Step& step : valueSteps(scale)) {
+        if (!step(values, read.skin)) {
+            read.error = values.error();
+            return read;
+        }
+    }
+    read.error = playAreaOutside(read.skin, scale, SkinIniPath);
+    return read;
+}
