@@ -91,7 +91,10 @@ Scene sceneWithHead(ShapeCode code, BorderStyle style, int height = 12)
     scene.look.backColor = Background;
     scene.look.picture = QImage();
     scene.board.head() = {150, 150, 16 * 15, float(height) * 15};
-    scene.look.cell = {code, style, Border, true, Fill};
+    scene.look.cell.shape = code;
+    scene.look.cell.borderStyle = style;
+    scene.look.cell.borderColor = Border;
+    scene.look.cell.fillColor = Fill;
     return scene;
 }
 
