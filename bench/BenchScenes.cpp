@@ -1,7 +1,7 @@
 #include "BenchScenes.h"
 
-#include "engine/Grid.h"
-#include "skins/SkinLoader.h"
+#include "layouts/PixelScale.h"
+#include "rules/Grid.h"
 #include "support/FakePlatform.h"
 
 #include <cstdio>
@@ -30,14 +30,14 @@ const std::vector<QPoint>& gridCycle()
     return cycle;
 }
 
-static QPoint cellOf(const PlayWindowScene& scene, const Shape& cell)
+static QPoint cellOf(const Board& board, const TwipsRect& cell)
 {
-    const float step = scene.head().bounds.width;
-    return {int((cell.bounds.left - scene.shprect.bounds.left) / step),
-            int((cell.bounds.top - scene.shprect.bounds.top) / step)};
+    const float step = board.head().width;
+    return {int((cell.left - board.shprect.left) / step),
+            int((cell.top - board.shprect.top) / step)};
 }
 
-Heading headingAlongCycle(const PlayWindowScene& scene)
+Heading headingAlongCycle(const Board& board)
 {
     static const std::vector<Heading> headings = [] {
         const std::vector<QPoint>& cycle = gridCycle();
@@ -53,34 +53,41 @@ Heading headingAlongCycle(const PlayWindowScene& scene)
         }
         return byCell;
     }();
-    const QPoint head = cellOf(scene, scene.head());
+    const QPoint head = cellOf(board, board.head());
     return headings[head.y() * GridCells + head.x()];
 }
 
-PlayWindowScene defaultSkinScene(const QString& programFolder)
+std::optional<SkinError> SkinnedWindow::load(const QString& path)
 {
-    FixedFacts facts;
-    PlayWindowScene scene = playWindowLayout();
-    SkinLoader loader;
-    if (const auto error =
-            loader.applySkin(programFolder + "/Skins/Default", scene, nullptr, facts)) {
+    look.keepCellLooks(board.shpkriel.size());
+    SkinRead read = readSkin(path, PixelScale::of(FixedFacts()), look);
+    look = std::move(read.skin.look);
+    read.skin.grid.applyTo(board);
+    outline = std::move(read.skin.outline);
+    return read.error;
+}
+
+SkinnedWindow defaultSkinWindow(const QString& programFolder)
+{
+    SkinnedWindow window;
+    if (const auto error = window.load(programFolder + "/Skins/Default")) {
         std::fprintf(stderr, "cannot load the Default skin: %s\n", qPrintable(error->file));
         std::abort();
     }
-    scene.shpfood.bounds.left = scene.shprect.bounds.left - 1000;
-    return scene;
+    window.board.shpfood.left = window.board.shprect.left - 1000;
+    return window;
 }
 
-void layKriel(PlayWindowScene& scene, int cells)
+void layKriel(Board& board, int cells)
 {
     const std::vector<QPoint>& cycle = gridCycle();
-    const float step = scene.head().bounds.width;
-    const Shape look = scene.head();
-    scene.shpkriel.assign(cells, look);
+    const TwipsRect head = board.head();
+    const float step = head.width;
+    board.shpkriel.assign(cells, head);
     // Head first, so the body trails behind it along the walk.
     for (int i = 0; i < cells; ++i) {
         const QPoint at = cycle[(cycle.size() + cells - 1 - i) % cycle.size()];
-        scene.shpkriel[i].bounds.left = scene.shprect.bounds.left + float(at.x()) * step;
-        scene.shpkriel[i].bounds.top = scene.shprect.bounds.top + float(at.y()) * step;
+        board.shpkriel[i].left = board.shprect.left + float(at.x()) * step;
+        board.shpkriel[i].top = board.shprect.top + float(at.y()) * step;
     }
 }

@@ -2,15 +2,14 @@
 // and repainting after a tick.
 
 #include "BenchScenes.h"
-#include "engine/Food.h"
 #include "engine/SceneChanges.h"
 #include "engine/ScenePainter.h"
-#include "engine/Tick.h"
-#include "platform/ClockRandom.h"
 #include "formats/PictureLoading.h"
+#include "layouts/PixelScale.h"
+#include "platform/ClockRandom.h"
+#include "rules/Food.h"
+#include "rules/Tick.h"
 #include "skins/Region.h"
-#include "skins/SkinLoader.h"
-#include "support/FakePlatform.h"
 #include "support/SkinFolder.h"
 
 #include <QBuffer>
@@ -32,13 +31,9 @@ QString programFolder;
 
 void BM_SkinLoadDefault(benchmark::State& state)
 {
-    FixedFacts facts;
-    const PlayWindowScene layout = playWindowLayout();
-    SkinLoader loader;
+    SkinnedWindow window;
     for (auto _ : state) {
-        PlayWindowScene scene = layout;
-        const auto error =
-            loader.applySkin(programFolder + "/Skins/Default", scene, nullptr, facts);
+        const auto error = window.load(programFolder + "/Skins/Default");
         benchmark::DoNotOptimize(error);
     }
 }
@@ -90,19 +85,16 @@ BENCHMARK(BM_OutlineFullHd)->Unit(benchmark::kMillisecond);
 // reports how many rectangles its outline took.
 void loadSkinRepeatedly(benchmark::State& state, const SkinFolder& folder)
 {
-    FixedFacts facts;
-    const PlayWindowScene layout = playWindowLayout();
-    SkinLoader loader;
+    SkinnedWindow window;
     for (auto _ : state) {
-        PlayWindowScene scene = layout;
-        const auto error = loader.applySkin(folder.skinPath(), scene, nullptr, facts);
+        const auto error = window.load(folder.skinPath());
         if (error) {
             std::fprintf(stderr, "the benchmark's skin was refused: %s\n",
                          qPrintable(error->reason));
             std::abort();
         }
     }
-    state.counters["rectangles"] = double(loader.skinRegion().hndRegion().rectCount());
+    state.counters["rectangles"] = double(window.outline.value_or(QRegion()).rectCount());
 }
 
 // 2000 × 2200, every other column transparent: over two million one-pixel runs, a thousand
@@ -212,13 +204,13 @@ BENCHMARK(BM_PictureLoadPlainJpeg)->Unit(benchmark::kMillisecond);
 
 void BM_Tick(benchmark::State& state)
 {
-    PlayWindowScene scene = defaultSkinScene(programFolder);
-    layKriel(scene, int(state.range(0)));
+    Board board = defaultSkinWindow(programFolder).board;
+    layKriel(board, int(state.range(0)));
     KrielState kriel{Heading::None, 0, 1};
     ClockRandom random;
     for (auto _ : state) {
-        kriel.Direction = headingAlongCycle(scene);
-        const TickResult result = Tick(scene, kriel, 8, random);
+        kriel.Direction = headingAlongCycle(board);
+        const TickResult result = Tick(board, kriel, 8, random);
         if (result.died)
             state.SkipWithError("the kriel died");
     }
@@ -227,13 +219,13 @@ BENCHMARK(BM_Tick)->Arg(1)->Arg(100)->Arg(360)->Unit(benchmark::kMicrosecond);
 
 void BM_PlaceFood(benchmark::State& state)
 {
-    PlayWindowScene scene = defaultSkinScene(programFolder);
+    Board board = defaultSkinWindow(programFolder).board;
     // Body cells 1 to N hold N cells of the grid; the head lies on the last of them.
-    layKriel(scene, int(state.range(0)) + 1);
-    scene.head().bounds = scene.shpkriel.back().bounds;
+    layKriel(board, int(state.range(0)) + 1);
+    board.head() = board.shpkriel.back();
     ClockRandom random;
     for (auto _ : state)
-        benchmark::DoNotOptimize(PlaceFood(scene, random));
+        benchmark::DoNotOptimize(PlaceFood(board, random));
 }
 BENCHMARK(BM_PlaceFood)->Arg(0)->Arg(180)->Arg(359)->Unit(benchmark::kMicrosecond);
 
@@ -241,28 +233,30 @@ BENCHMARK(BM_PlaceFood)->Arg(0)->Arg(180)->Arg(359)->Unit(benchmark::kMicrosecon
 // of the window's size.
 void BM_RepaintPerTick(benchmark::State& state)
 {
-    PlayWindowScene scene = defaultSkinScene(programFolder);
-    layKriel(scene, 40);
+    SkinnedWindow skinned = defaultSkinWindow(programFolder);
+    Board& board = skinned.board;
+    const PlayLook& look = skinned.look;
+    layKriel(board, 40);
     const PixelScale scale;
-    QImage window(scale.pixelX(scene.width), scale.pixelY(scene.height), QImage::Format_RGB32);
+    QImage window(scale.pixelX(look.width), scale.pixelY(look.height), QImage::Format_RGB32);
     {
         QPainter painter(&window);
-        paintScene(painter, scene, scale, window.rect());
+        paintScene(painter, board, look, scale, window.rect());
     }
     KrielState kriel{Heading::None, 0, 1};
     ClockRandom random;
     double painted = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        const PlayWindowScene before = scene;
-        kriel.Direction = headingAlongCycle(scene);
-        Tick(scene, kriel, 8, random);
+        const Board before = board;
+        kriel.Direction = headingAlongCycle(board);
+        Tick(board, kriel, 8, random);
         state.ResumeTiming();
 
-        const QRegion changed = changedArea(before, scene, scale);
+        const QRegion changed = changedArea(before, board, look, scale);
         QPainter painter(&window);
         painter.setClipRegion(changed);
-        paintScene(painter, scene, scale, changed);
+        paintScene(painter, board, look, scale, changed);
         painter.end();
         for (const QRect& r : changed)
             painted += double(r.width()) * r.height();
@@ -278,17 +272,19 @@ BENCHMARK(BM_RepaintPerTick)->Unit(benchmark::kMicrosecond);
 // limited to what changed.
 void BM_RepaintWholeWindow(benchmark::State& state)
 {
-    PlayWindowScene scene = defaultSkinScene(programFolder);
-    layKriel(scene, 40);
+    SkinnedWindow skinned = defaultSkinWindow(programFolder);
+    Board& board = skinned.board;
+    const PlayLook& look = skinned.look;
+    layKriel(board, 40);
     const PixelScale scale;
-    QImage window(scale.pixelX(scene.width), scale.pixelY(scene.height), QImage::Format_RGB32);
+    QImage window(scale.pixelX(look.width), scale.pixelY(look.height), QImage::Format_RGB32);
     KrielState kriel{Heading::None, 0, 1};
     ClockRandom random;
     for (auto _ : state) {
-        kriel.Direction = headingAlongCycle(scene);
-        Tick(scene, kriel, 8, random);
+        kriel.Direction = headingAlongCycle(board);
+        Tick(board, kriel, 8, random);
         QPainter painter(&window);
-        paintScene(painter, scene, scale, window.rect());
+        paintScene(painter, board, look, scale, window.rect());
     }
 }
 BENCHMARK(BM_RepaintWholeWindow)->Unit(benchmark::kMicrosecond);

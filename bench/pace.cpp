@@ -83,7 +83,7 @@ int main(int argc, char** argv)
     frmMain* play = nullptr;
     StampedTimers timers([&] {
         // Steer along a closed walk through the grid, as a careful player would.
-        play->Form_KeyDown(keyFor(headingAlongCycle(play->scene())));
+        play->Form_KeyDown(keyFor(headingAlongCycle(play->board())));
         // Leaves the event loop without closing the window, which quit() would.
         if (int(timers.stamps.size()) > Intervals + 1)
             QCoreApplication::exit(0);
@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     std::printf("{\"ticks\": %zu, \"mean_ms\": %.3f, \"p99_deviation_ms\": %.3f, "
                 "\"max_deviation_ms\": %.3f, \"cells\": %zu, \"alive\": %s}\n",
                 intervals.size(), sum / intervals.size(), p99, deviations.back(),
-                window.isLoaded() ? window.scene().shpkriel.size() : std::size_t(0),
+                window.isLoaded() ? window.board().shpkriel.size() : std::size_t(0),
                 window.isLoaded() ? "true" : "false");
     return window.isLoaded() ? 0 : 1;
 }
