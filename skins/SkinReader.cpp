@@ -8,48 +8,50 @@
 #include "skins/Region.h"
 #include "skins/SkinValues.h"
 
-#include <functional>
-
 namespace {
 
-// Reads config.ini values in order and remembers the first one refused.
+// Reads config.ini values onto a skin in order, and remembers the first one refused.
 class ValueReader {
 public:
-    explicit ValueReader(QString iniPath)
+    ValueReader(QString iniPath, Skin& skin)
         : m_iniPath(std::move(iniPath))
+        , m_skin(skin)
     {}
 
-    template <typename Convert>
-    auto read(const QString& section, const QString& key, Convert convert, const char* reason)
-        -> decltype(convert(QStringView()))
+    // Puts the value on the skin once `convert` takes it; false when it does not.
+    template <typename Convert, typename Set>
+    bool take(const QString& section, const QString& key, Convert convert, const char* reason,
+              Set set)
     {
         const QString text = LoadSkin(m_iniPath, section, key);
-        auto value = convert(text);
-        if (!value)
+        const auto value = convert(text);
+        if (value)
+            set(m_skin, *value);
+        else
             m_error =
                 SkinError{m_iniPath, section, key, text,
                           text.isEmpty() ? QStringLiteral("missing") : QString::fromLatin1(reason)};
-        return value;
+        return value.has_value();
     }
 
-    std::optional<Color> color(const QString& prefix)
+    // The colour whose components are the keys `prefix` and R, G or B.
+    template <typename Set> bool colour(const char* prefix, Set set)
     {
         int rgb[3] = {};
-        for (int i = 0; i < 3; ++i) {
-            const std::optional<int> part =
-                read(QStringLiteral("Colors"), prefix + QLatin1Char("RGB"[i]), colorComponent,
-                     "not a colour component from 0 up");
-            if (!part)
-                return std::nullopt;
-            rgb[i] = *part;
-        }
-        return Color::fromRgb(rgb[0], rgb[1], rgb[2]);
+        for (int i = 0; i < 3; ++i)
+            if (!take(QStringLiteral("Colors"), QLatin1String(prefix) + QLatin1Char("RGB"[i]),
+                      colorComponent, "not a colour component from 0 up",
+                      [&](Skin&, int part) { rgb[i] = part; }))
+                return false;
+        set(m_skin, Color::fromRgb(rgb[0], rgb[1], rgb[2]));
+        return true;
     }
 
     std::optional<SkinError> error() const { return m_error; }
 
 private:
     QString m_iniPath;
+    Skin& m_skin;
     std::optional<SkinError> m_error;
 };
 
@@ -91,33 +93,9 @@ std::optional<SkinError> readPictures(const QString& SkinPath, const PixelScale&
     return std::nullopt;
 }
 
-using Step = std::function<bool(ValueReader&, Skin&)>;
-
-// A config.ini value that `set` puts on the skin once `convert` takes it.
-template <typename Convert, typename Set>
-Step number(const char* section, const char* key, Convert convert, const char* why, Set set)
-{
-    return [=](ValueReader& values, Skin& skin) {
-        const auto value = values.read(QLatin1String(section), QLatin1String(key), convert, why);
-        if (value)
-            set(skin, *value);
-        return value.has_value();
-    };
-}
-
-template <typename Set> Step colour(const char* name, Set set)
-{
-    return [=](ValueReader& values, Skin& skin) {
-        const std::optional<Color> value = values.color(QLatin1String(name));
-        if (value)
-            set(skin, *value);
-        return value.has_value();
-    };
-}
-
 // The numeric keys, the font and the cell size, in the order they are read: the first that
 // cannot be used is the skin's error, and what came before it is kept.
-std::vector<Step> valueSteps(const PixelScale& scale)
+std::optional<SkinError> readValues(const QString& iniPath, const PixelScale& scale, Skin& skin)
 {
     const auto across = [=](QStringView text) { return positionTwips(text, scale.x); };
     const auto down = [=](QStringView text) { return positionTwips(text, scale.y); };
@@ -131,37 +109,39 @@ std::vector<Step> valueSteps(const PixelScale& scale)
             return std::nullopt;
         return SkinGrid::CellSize{*step, scale.twipsY(*numberFromText(text))};
     };
+    const QString positions = QStringLiteral("Positions");
+    const QString styles = QStringLiteral("Styles");
     const char* notPixels = "not a number of pixels a window can hold";
     const char* notCode = "not one of the codes allowed";
     using S = Skin;
-    return {
-        number("Positions", "PlayAreaX", gridAcross, notPixels,
-               [](S& s, float v) { s.grid.left = v; }),
-        number("Positions", "PlayAreaY", gridDown, notPixels,
-               [](S& s, float v) { s.grid.top = v; }),
-        number("Positions", "ScoreTextX", across, notPixels,
-               [](S& s, float v) { s.look.scoreLeft = v; }),
-        number("Positions", "ScoreTextY", down, notPixels,
-               [](S& s, float v) { s.look.scoreTop = v; }),
-        colour("Kriel", [](S& s, Color c) { s.look.cell.fillColor = c; }),
-        colour("Notifier",
-               [](S& s, Color c) { s.look.notifier.backColor = s.look.notifier.borderColor = c; }),
-        colour("KrielBorder", [](S& s, Color c) { s.look.cell.borderColor = c; }),
-        colour("PlayBorder", [](S& s, Color c) { s.look.playArea.borderColor = c; }),
-        colour("Score", [](S& s, Color c) { s.look.scoreColor = c; }),
-        number("Styles", "KrielShape", shapeCode, notCode,
-               [](S& s, ShapeCode v) { s.look.cell.shape = v; }),
-        number("Styles", "KrielBorder", borderStyle, notCode,
-               [](S& s, BorderStyle v) { s.look.cell.borderStyle = v; }),
-        number("Styles", "PlayBorder", borderStyle, notCode,
-               [](S& s, BorderStyle v) { s.look.playArea.borderStyle = v; }),
-        number("Styles", "FontSize", fontSize, "not a font size above 0 and at most 2048 points",
-               [](S& s, float v) { s.look.scoreFont.pointSize = v; }),
-        number("Styles", "Font", anyText, "",
-               [](S& s, const QString& v) { s.look.scoreFont.face = v; }),
-        number("Ratio", "SizeRatio", cell, "not a usable cell size",
-               [](S& s, SkinGrid::CellSize v) { s.grid.cell = v; }),
-    };
+    ValueReader r(iniPath, skin);
+    r.take(positions, "PlayAreaX", gridAcross, notPixels, [](S& s, float v) { s.grid.left = v; })
+        && r.take(positions, "PlayAreaY", gridDown, notPixels,
+                  [](S& s, float v) { s.grid.top = v; })
+        && r.take(positions, "ScoreTextX", across, notPixels,
+                  [](S& s, float v) { s.look.scoreLeft = v; })
+        && r.take(positions, "ScoreTextY", down, notPixels,
+                  [](S& s, float v) { s.look.scoreTop = v; })
+        && r.colour("Kriel", [](S& s, Color c) { s.look.cell.fillColor = c; })
+        && r.colour(
+            "Notifier",
+            [](S& s, Color c) { s.look.notifier.backColor = s.look.notifier.borderColor = c; })
+        && r.colour("KrielBorder", [](S& s, Color c) { s.look.cell.borderColor = c; })
+        && r.colour("PlayBorder", [](S& s, Color c) { s.look.playArea.borderColor = c; })
+        && r.colour("Score", [](S& s, Color c) { s.look.scoreColor = c; })
+        && r.take(styles, "KrielShape", shapeCode, notCode,
+                  [](S& s, ShapeCode v) { s.look.cell.shape = v; })
+        && r.take(styles, "KrielBorder", borderStyle, notCode,
+                  [](S& s, BorderStyle v) { s.look.cell.borderStyle = v; })
+        && r.take(styles, "PlayBorder", borderStyle, notCode,
+                  [](S& s, BorderStyle v) { s.look.playArea.borderStyle = v; })
+        && r.take(styles, "FontSize", fontSize, "not a font size above 0 and at most 2048 points",
+                  [](S& s, float v) { s.look.scoreFont.pointSize = v; })
+        && r.take(styles, "Font", anyText, "",
+                  [](S& s, const QString& v) { s.look.scoreFont.face = v; })
+        && r.take(QStringLiteral("Ratio"), "SizeRatio", cell, "not a usable cell size",
+                  [](S& s, SkinGrid::CellSize v) { s.grid.cell = v; });
+    return r.error();
 }
 
 // A play area the window does not wholly hold could not be played: the value to change is named,
@@ -234,13 +214,8 @@ SkinRead readSkin(const QString& SkinPath, const PixelScale& scale, PlayLook loo
         read.error = fileError(SkinIniPath, *problem);
         return read;
     }
-    ValueReader values(SkinIniPath);
-    for (const Step& step : valueSteps(scale)) {
-        if (!step(values, read.skin)) {
-            read.error = values.error();
-            return read;
-        }
-    }
-    read.error = playAreaOutside(read.skin, scale, SkinIniPath);
+    read.error = readValues(SkinIniPath, scale, read.skin);
+    if (!read.error)
+        read.error = playAreaOutside(read.skin, scale, SkinIniPath);
     return read;
 }

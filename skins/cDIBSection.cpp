@@ -51,12 +51,7 @@ qint32 cDIBSection::BytesPerScanLine() const
 
 bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight)
 {
-    tBitmapInfo = BitmapInfoHeader{};
-    tBitmapInfo.size = sizeof(BitmapInfoHeader);
-    tBitmapInfo.width = lWidth;
-    tBitmapInfo.height = lHeight;
-    tBitmapInfo.planes = 1;
-    tBitmapInfo.bitCount = 24;
+    tBitmapInfo = {lWidth, lHeight};
 
     if (lWidth <= 0 || lHeight <= 0)
         return false;
@@ -64,7 +59,6 @@ bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight)
     if (stride > MaxBufferBytes / lHeight)
         return false;
     const qint64 bytes = stride * lHeight;
-    tBitmapInfo.sizeImage = quint32(bytes);
 
     m_bits.reset(new (std::nothrow) quint8[size_t(bytes)]());
     return m_bits != nullptr;

@@ -48,22 +48,11 @@ public:
     void ClearUp() { m_bits.reset(); }
 
 private:
-    // The 40-byte bitmap info header, fields in their stored order. Kept whole as the design
-    // describes the buffer, though only the size is read back.
+    // What the bitmap info header describes that is ever read back: the size asked for.
     struct BitmapInfoHeader {
-        quint32 size = 0;
         qint32 width = 0;
         qint32 height = 0;  // positive: rows stored bottom-up
-        quint16 planes = 0;
-        quint16 bitCount = 0;
-        quint32 compression = 0;
-        quint32 sizeImage = 0;  // bytes in the buffer
-        qint32 xPelsPerMeter = 0;
-        qint32 yPelsPerMeter = 0;
-        quint32 clrUsed = 0;
-        quint32 clrImportant = 0;
     };
-    static_assert(sizeof(BitmapInfoHeader) == 40);
 
     // Describes lWidth x lHeight at 24 bits in tBitmapInfo and allocates the zeroed buffer.
     bool CreateDIB(qint32 lWidth, qint32 lHeight);
