@@ -196,6 +196,17 @@ void frmMain::Timer1_Timer()
         return;
     }
     refresh();
+    sleepOrWake();
+}
+
+void frmMain::sleepOrWake()
+{
+    if (!m_loaded)
+        return;
+    if (tickChangesNothing(m_board, m_kriel))
+        Timer1->stop();
+    else if (!Timer1->isActive())
+        Timer1->start(tickIntervalMs());
 }
 
 void frmMain::KillKriel()
@@ -218,11 +229,13 @@ void frmMain::TogglePause()
         m_kriel.Paused = 1;
         ShowNotifier(m_board);
         refresh();
+        sleepOrWake();
         m_platform.dialogs.message(m_widget,
                                    QStringLiteral("Game Paused.  Press 'P' again to resume."),
                                    QStringLiteral("Pause"));
     } else if (m_kriel.Paused == 1) {
         m_kriel.Paused = 0;
+        sleepOrWake();
     }
 }
 
@@ -238,6 +251,7 @@ void frmMain::Form_KeyDown(int KeyCode)
         return;
     case KeyAction::Steer:
         m_kriel.Direction = effect.heading;
+        sleepOrWake();
         return;
     case KeyAction::TogglePause:
         TogglePause();
@@ -257,6 +271,7 @@ void frmMain::Form_KeyDown(int KeyCode)
         return;
     case KeyAction::ReloadSkin:
         runSkinLoader();
+        sleepOrWake();
         return;
     }
 }

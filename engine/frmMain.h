@@ -72,6 +72,9 @@ private:
     bool runSkinLoader();
     void placeWindow();
     void refresh();
+    // Stops the ticks while the next one would change nothing, and starts them again once one
+    // would: a game that stands waits for a key without waking the program.
+    void sleepOrWake();
     int tickIntervalMs() const;
 
     Platform& m_platform;

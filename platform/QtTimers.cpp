@@ -24,6 +24,7 @@ public:
 
     int interval() const override { return m_timer.interval(); }
     void stop() override { m_timer.stop(); }
+    bool isActive() const override { return m_timer.isActive(); }
 
 private:
     QTimer m_timer;

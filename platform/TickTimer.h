@@ -13,6 +13,7 @@ public:
     virtual void setInterval(int milliseconds) = 0;
     virtual int interval() const = 0;
     virtual void stop() = 0;
+    virtual bool isActive() const = 0;
 };
 
 class TimerFactory {

@@ -40,7 +40,11 @@ bool CheckSelf(const Board& board)
     return false;
 }
 
-TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, RandomSource& random)
+namespace {
+
+// The tick up to eating: the notifier, the move, and the wall and self tests. True when the
+// kriel died.
+bool moveAndTest(Board& board, const KrielState& state)
 {
     // Hidden while the kriel moves; shown again in the same step while it is paused with a
     // heading, so it stays up through a pause.
@@ -52,12 +56,21 @@ TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, Ran
     if (state.Paused == 0)
         moveKriel(board, state.Direction);
 
-    if (state.CollisionsOn == 1 && (CheckWalls(board) || CheckSelf(board)))
-        return {.ate = false, .died = true};
+    return state.CollisionsOn == 1 && (CheckWalls(board) || CheckSelf(board));
+}
 
-    const TwipsRect& food = board.shpfood;
-    const TwipsRect& head = board.head();
-    if (food.top != head.top || food.left != head.left)
+bool headOnFood(const Board& board)
+{
+    return board.shpfood.top == board.head().top && board.shpfood.left == board.head().left;
+}
+
+}  // namespace
+
+TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, RandomSource& random)
+{
+    if (moveAndTest(board, state))
+        return {.ate = false, .died = true};
+    if (!headOnFood(board))
         return {};
 
     // The new cell lies under the head; the next move leaves it behind as the new tail.
@@ -65,4 +78,10 @@ TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, Ran
     const bool placed = PlaceFood(board, random);
     board.score += PointsPerFood;
     return {.ate = true, .died = !placed};
+}
+
+bool tickChangesNothing(const Board& board, const KrielState& state)
+{
+    Board next = board;
+    return !moveAndTest(next, state) && !headOnFood(next) && next == board;
 }

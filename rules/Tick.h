@@ -17,6 +17,11 @@ struct TickResult {
 // ending the game is the caller's.
 TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, RandomSource& random);
 
+// True when a tick would leave `board` as it is and report nothing: the kriel stands (paused, or
+// one cell without a heading), the notifier is already as the tick would make it, and the head is
+// neither outside, on the body nor on the food. A game may then sleep until a key changes that.
+bool tickChangesNothing(const Board& board, const KrielState& state);
+
 // True when the head has left the play area. The right-hand side is tested by exact equality
 // with the first column outside, so a head off the grid passes it; the others by comparison.
 bool CheckWalls(const Board& board);

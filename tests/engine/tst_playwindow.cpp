@@ -125,10 +125,13 @@ private slots:
         QCOMPARE(game.form.board().shpkriel.size(), std::size_t(1));
         QCOMPARE(game.form.board().score, 0);
         QVERIFY(game.ringsTheHead());
-        // The first tick comes at once and sets the game's pace.
+        // The first tick comes at once; with nothing to change, the game then sleeps until an
+        // arrow sets it going at the game's pace.
         game.form.TickInterval = QStringLiteral("65.9");
         QCOMPARE(game.fake.timers.interval(), 1);
         game.fake.timers.tick();
+        QVERIFY(!game.fake.timers.anyRunning());
+        game.key(KeyCodes::Right);
         QCOMPARE(game.fake.timers.interval(), 65);
 
         for (const char* wrong : {"Zestlime", " zestlime", "zestlimes", "zestlim", ""}) {
@@ -244,6 +247,14 @@ private slots:
         game.key(KeyCodes::S);
         QCOMPARE(game.form.board().shprect.left, 150.0f);
         QVERIFY(game.fake.dialogs.shown.isEmpty());
+        // A game asleep wakes when the play area it stands in moves away from the head.
+        game.fake.timers.tick();
+        QVERIFY(!game.fake.timers.anyRunning());
+        mine.setValue("Positions", "PlayAreaX", "0");
+        mine.setValue("Ratio", "SizeRatio", "0.5");
+        game.key(KeyCodes::S);
+        QVERIFY(game.fake.timers.tick());
+        QCOMPARE(game.gameOver.shown, 1);
     }
 
     // S reads the skin again: the head and the cells made after it take its new look, the cells
@@ -299,12 +310,9 @@ private slots:
         QTest::keyClick(window, Qt::Key_Left);
         game.fake.timers.tick();
 
-        // The ticks go on while the pause box waits, and leave the kriel standing in its ring.
+        // The game sleeps while the pause box waits, the kriel standing in its ring.
         const TwipsRect before = game.head();
-        game.fake.dialogs.whileOpen = [&] {
-            for (int i = 0; i < 3; ++i)
-                QVERIFY(game.fake.timers.tick());
-        };
+        game.fake.dialogs.whileOpen = [&] { QVERIFY(!game.fake.timers.tick()); };
         QTest::keyClick(window, Qt::Key_P, Qt::ShiftModifier);
         QCOMPARE(game.fake.dialogs.shown.value(0).prompt,
                  QStringLiteral("Game Paused.  Press 'P' again to resume."));

@@ -124,6 +124,41 @@ private slots:
         }
     }
 
+    // A game may sleep only where a tick would change nothing. At every heading, pause, length,
+    // place and notifier state, a board judged idle comes out of a tick as it went in; and the
+    // two waits a player makes (before the first arrow, and paused) are judged idle.
+    void aBoardJudgedIdleIsOneATickLeavesAlone()
+    {
+        const Cells kriels[] = {{{5, 5}},         {{0, 0}},         {{18, 5}}, {{-1, 3}},
+                                {{5, 5}, {4, 5}}, {{5, 5}, {5, 5}}, {{9, 9}}};
+        int idle = 0;
+        for (Heading heading : {None, Left, Up, Right, Down})
+            for (qint16 paused : {0, 1})
+                for (qint16 collisions : {0, 1})
+                    for (bool shown : {false, true})
+                        for (const Cells& kriel : kriels) {
+                            Board b = board(kriel, {9, 9});
+                            b.notifierShown = shown;
+                            const KrielState state{heading, paused, collisions};
+                            if (!tickChangesNothing(b, state))
+                                continue;
+                            ++idle;
+                            Board after = b;
+                            QCOMPARE(Tick(after, state, 6, random), TickResult{});
+                            QVERIFY(after == b);
+                        }
+        QVERIFY(idle > 0);
+        for (bool shown : {false, true}) {
+            Board b = board({{5, 5}}, {9, 9});
+            b.notifierShown = shown;
+            QVERIFY(tickChangesNothing(b, {None, 0, 1}));
+            b.shpkriel.push_back(rectOf({4, 5}));
+            b.notifierShown = true;
+            QVERIFY(tickChangesNothing(b, {Right, 1, 1}));
+            QVERIFY(!tickChangesNothing(b, {Right, 0, 1}));
+        }
+    }
+
     // The free cells lie far apart, so that a fallback favouring cells near the draw would show.
     void foodGoesEvenlyToFreeCellsUntilNoneIsLeft()
     {

@@ -130,6 +130,7 @@ class ManualTimers final : public TimerFactory {
         void setInterval(int milliseconds) override { every = milliseconds; }
         int interval() const override { return every; }
         void stop() override { running = false; }
+        bool isActive() const override { return running; }
 
         ManualTimers& owner;
         std::function<void()> onTick;
