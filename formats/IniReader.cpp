@@ -43,13 +43,35 @@ static QString valueText(QStringView raw)
     return value.left(IniValueMaxLength).toString();
 }
 
-QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key)
+IniFile::IniFile(const QByteArray& contents)
+    : m_text(decode(contents))
+{}
+
+IniFile IniFile::read(const QString& filePath)
 {
-    const QString text = decode(contents);
+    IniFile ini;
+    QFile file;
+    if (!openRegularFile(file, filePath)) {
+        ini.m_problem = regularFileProblem(filePath).value_or(QStringLiteral("cannot be read"));
+        return ini;
+    }
+    // Asking for the whole limit would reserve a mebibyte for a file of a few lines.
+    const QByteArray contents = file.read(std::min(file.size(), IniReadLimit));
+    // A byte-order mark, or else a first character of ASCII written in two bytes.
+    const QByteArray start = contents.left(2);
+    if (start == "\xFF\xFE" || start == "\xFE\xFF"
+        || (start.size() == 2 && (start[0] == 0) != (start[1] == 0)))
+        ini.m_problem = QStringLiteral("is UTF-16 text: save it as plain text (UTF-8)");
+    ini.m_text = decode(contents);
+    return ini;
+}
+
+QString IniFile::value(const QString& section, const QString& key) const
+{
     bool inSection = false;
     bool sectionSeen = false;
 
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    for (QStringView line : QStringView(m_text).split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         line = trimmed(line);
@@ -77,25 +99,17 @@ QString iniValueIn(const QByteArray& contents, const QString& section, const QSt
     return {};
 }
 
+QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key)
+{
+    return IniFile(contents).value(section, key);
+}
+
 QString readIniValue(const QString& filePath, const QString& section, const QString& key)
 {
-    QFile file;
-    if (!openRegularFile(file, filePath))
-        return {};
-    // Asking for the whole limit would reserve a mebibyte for every value read.
-    return iniValueIn(file.read(std::min(file.size(), IniReadLimit)), section, key);
+    return IniFile::read(filePath).value(section, key);
 }
 
 std::optional<QString> iniFileProblem(const QString& filePath)
 {
-    QFile file;
-    if (!openRegularFile(file, filePath))
-        return regularFileProblem(filePath).value_or(QStringLiteral("cannot be read"));
-    // A byte-order mark, or else a first character of ASCII written in two bytes.
-    const QByteArray start = file.read(2);
-    const bool utf16 = start == "\xFF\xFE" || start == "\xFE\xFF"
-                       || (start.size() == 2 && (start[0] == 0) != (start[1] == 0));
-    if (utf16)
-        return QStringLiteral("is UTF-16 text: save it as plain text (UTF-8)");
-    return std::nullopt;
+    return IniFile::read(filePath).problem();
 }

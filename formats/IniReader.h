@@ -23,5 +23,23 @@ std::optional<QString> iniFileProblem(const QString& filePath);
 // The same, over the file's contents.
 QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key);
 
+// An INI file read and decoded once, for as many values as its reader asks for: each as
+// readIniValue() would give it.
+class IniFile {
+public:
+    static IniFile read(const QString& filePath);
+    explicit IniFile(const QByteArray& contents);
+
+    QString value(const QString& section, const QString& key) const;
+    // As iniFileProblem() says of the file when it was read.
+    const std::optional<QString>& problem() const { return m_problem; }
+
+private:
+    IniFile() = default;
+
+    QString m_text;
+    std::optional<QString> m_problem;
+};
+
 inline constexpr int IniValueMaxLength = 254;
 inline constexpr qint64 IniReadLimit = 1 << 20;

@@ -13,8 +13,9 @@ namespace {
 // Reads config.ini values onto a skin in order, and remembers the first one refused.
 class ValueReader {
 public:
-    ValueReader(QString iniPath, Skin& skin)
+    ValueReader(QString iniPath, const IniFile& ini, Skin& skin)
         : m_iniPath(std::move(iniPath))
+        , m_ini(ini)
         , m_skin(skin)
     {}
 
@@ -23,7 +24,7 @@ public:
     bool take(const QString& section, const QString& key, Convert convert, const char* reason,
               Set set)
     {
-        const QString text = LoadSkin(m_iniPath, section, key);
+        const QString text = m_ini.value(section, key);
         const auto value = convert(text);
         if (value)
             set(m_skin, *value);
@@ -51,6 +52,7 @@ public:
 
 private:
     QString m_iniPath;
+    const IniFile& m_ini;
     Skin& m_skin;
     std::optional<SkinError> m_error;
 };
@@ -95,7 +97,8 @@ std::optional<SkinError> readPictures(const QString& SkinPath, const PixelScale&
 
 // The numeric keys, the font and the cell size, in the order they are read: the first that
 // cannot be used is the skin's error, and what came before it is kept.
-std::optional<SkinError> readValues(const QString& iniPath, const PixelScale& scale, Skin& skin)
+std::optional<SkinError> readValues(const QString& iniPath, const IniFile& ini,
+                                    const PixelScale& scale, Skin& skin)
 {
     const auto across = [=](QStringView text) { return positionTwips(text, scale.x); };
     const auto down = [=](QStringView text) { return positionTwips(text, scale.y); };
@@ -114,7 +117,7 @@ std::optional<SkinError> readValues(const QString& iniPath, const PixelScale& sc
     const char* notPixels = "not a number of pixels a window can hold";
     const char* notCode = "not one of the codes allowed";
     using S = Skin;
-    ValueReader r(iniPath, skin);
+    ValueReader r(iniPath, ini, skin);
     r.take(positions, "PlayAreaX", gridAcross, notPixels, [](S& s, float v) { s.grid.left = v; })
         && r.take(positions, "PlayAreaY", gridDown, notPixels,
                   [](S& s, float v) { s.grid.top = v; })
@@ -147,7 +150,7 @@ std::optional<SkinError> readValues(const QString& iniPath, const PixelScale& sc
 // A play area the window does not wholly hold could not be played: the value to change is named,
 // the edge that lies outside, or the cell size where a row of cells is more than the window holds.
 std::optional<SkinError> playAreaOutside(const Skin& skin, const PixelScale& scale,
-                                         const QString& iniPath)
+                                         const QString& iniPath, const IniFile& ini)
 {
     Board board;
     board.shpkriel.resize(1);
@@ -173,7 +176,7 @@ std::optional<SkinError> playAreaOutside(const Skin& skin, const PixelScale& sca
                      numberText(area.left / scale.x), numberText(area.top / scale.y))
                 .arg(skin.look.picture.width())
                 .arg(skin.look.picture.height());
-        return SkinError{iniPath, section, key, LoadSkin(iniPath, section, key), reason};
+        return SkinError{iniPath, section, key, ini.value(section, key), reason};
     }
     return std::nullopt;
 }
@@ -209,13 +212,14 @@ SkinRead readSkin(const QString& SkinPath, const PixelScale& scale, PlayLook loo
         return read;
 
     const QString SkinIniPath = SkinPath + QStringLiteral("/config.ini");
-    // Read as a file, where its values would only come out empty.
-    if (const std::optional<QString> problem = iniFileProblem(SkinIniPath)) {
-        read.error = fileError(SkinIniPath, *problem);
+    // Read once for all its values; refused as a file where they would only come out empty.
+    const IniFile ini = IniFile::read(SkinIniPath);
+    if (ini.problem()) {
+        read.error = fileError(SkinIniPath, *ini.problem());
         return read;
     }
-    read.error = readValues(SkinIniPath, scale, read.skin);
+    read.error = readValues(SkinIniPath, ini, scale, read.skin);
     if (!read.error)
-        read.error = playAreaOutside(read.skin, scale, SkinIniPath);
+        read.error = playAreaOutside(read.skin, scale, SkinIniPath, ini);
     return read;
 }
