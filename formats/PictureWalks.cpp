@@ -339,6 +339,24 @@ qint64 pngDataSize(qint64 width, qint64 height, int bitsPerPixel, bool interlace
     return size;
 }
 
+// Inflates the input `stream` holds, up to the end of the compressed stream, which sets `ended`.
+// Data that inflates past `dataSize` bytes in all, or is no zlib stream, is refused.
+Problem inflateHeld(z_stream& stream, qint64 dataSize, bool& ended)
+{
+    std::array<Bytef, 16 * 1024> inflated;
+    while (stream.avail_in > 0 && !ended) {
+        stream.next_out = inflated.data();
+        stream.avail_out = uInt(inflated.size());
+        const int status = inflate(&stream, Z_NO_FLUSH);
+        if (qint64(stream.total_out) > dataSize)
+            return runsPast();
+        if (status != Z_OK && status != Z_STREAM_END)
+            return notAPicture();
+        ended = status == Z_STREAM_END;
+    }
+    return std::nullopt;
+}
+
 // Walks a PNG's chunks from just past its signature. libpng inflates all the image data there
 // is, past what the picture takes, and each compressed text or colour profile up to 8 MB.
 Problem pngProblem(ByteWalk& walk)
@@ -362,7 +380,6 @@ Problem pngProblem(ByteWalk& walk)
     if (inflateInit(&stream) != Z_OK)
         return notAPicture();
     const auto cleanUp = qScopeGuard([&] { inflateEnd(&stream); });
-    std::array<Bytef, 16 * 1024> inflated;
     bool streamEnded = false;
     qint64 textBytes = 0;
     for (;;) {
@@ -382,16 +399,8 @@ Problem pngProblem(ByteWalk& walk)
             left -= piece.size();
             stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.data()));
             stream.avail_in = uInt(piece.size());
-            while (stream.avail_in > 0 && !streamEnded) {
-                stream.next_out = inflated.data();
-                stream.avail_out = uInt(inflated.size());
-                const int status = inflate(&stream, Z_NO_FLUSH);
-                if (qint64(stream.total_out) > dataSize)
-                    return runsPast();
-                if (status != Z_OK && status != Z_STREAM_END)
-                    return notAPicture();
-                streamEnded = status == Z_STREAM_END;
-            }
+            if (const Problem problem = inflateHeld(stream, dataSize, streamEnded))
+                return problem;
         }
         if (!walk.skip(left + 4))  // the rest of the chunk, and its CRC
             return endsEarly();
