@@ -1,9 +1,6 @@
 #include "Startup.h"
 
-#include <QDir>
-#include <QFileInfo>
-
-#include <xcb/xcb.h>
+#include "platform/DisplayProbe.h"
 
 QString usageText()
 {
@@ -30,27 +27,6 @@ QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
                  "Settings: %3\n")
                  .arg(skinsFolders.value(0), skinsFolders.value(1), settingsFile);
 }
-
-namespace {
-
-bool xServerAnswers(const QByteArray& display)
-{
-    xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
-}
-
-// A compositor's socket: the name itself when it is a path, else in XDG_RUNTIME_DIR.
-bool waylandSocketExists(const QString& name)
-{
-    const QString path = QDir::isAbsolutePath(name)
-                             ? name
-                             : qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + name;
-    return QFileInfo(path).exists();
-}
-
-}  // namespace
 
 QString chooseDisplay(const QString& platformOption, const QString& displayOption)
 {

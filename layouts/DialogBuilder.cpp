@@ -12,7 +12,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 

@@ -43,6 +43,12 @@ void Form::setTitle(const QString& text)
         m_window->setWindowTitle(literalTitle(text));
 }
 
+void Form::onClick(const char* name, std::function<void()> handler)
+{
+    connect(control<QPushButton>(QLatin1String(name)), &QPushButton::clicked, this,
+            std::move(handler));
+}
+
 void Form::Unload()
 {
     if (!m_window)

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 struct Platform;
 
 // One of the game's dialogs: an object for the whole run whose window and controls are built
@@ -36,6 +38,8 @@ public:
 protected:
     // Connects the controls' events to the handlers; runs at each load, before Form_Load().
     virtual void connectControls() {}
+    // For connectControls(): runs `handler` whenever the button called `name` is clicked.
+    void onClick(const char* name, std::function<void()> handler);
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
 

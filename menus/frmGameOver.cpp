@@ -7,8 +7,6 @@
 #include "platform/Platform.h"
 #include "rules/SettingKeys.h"
 
-#include <QPushButton>
-
 frmGameOver::frmGameOver(Platform& platform, Windows& windows)
     : Form(platform, gameOverLayout())
     , m_windows(windows)
@@ -16,10 +14,8 @@ frmGameOver::frmGameOver(Platform& platform, Windows& windows)
 
 void frmGameOver::connectControls()
 {
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this,
-            &frmGameOver::Command2_Click);
-    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this,
-            &frmGameOver::Command3_Click);
+    onClick("Command2", [this] { Command2_Click(); });
+    onClick("Command3", [this] { Command3_Click(); });
 }
 
 void frmGameOver::Form_Load()

@@ -5,8 +5,6 @@
 #include "menus/HighScoreRecord.h"
 #include "platform/Platform.h"
 
-#include <QPushButton>
-
 frmHighScore::frmHighScore(Platform& platform, Windows& windows)
     : Form(platform, highScoreLayout())
     , m_windows(windows)
@@ -14,7 +12,7 @@ frmHighScore::frmHighScore(Platform& platform, Windows& windows)
 
 void frmHighScore::connectControls()
 {
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
+    onClick("Command2", [this] {
         Unload();
         m_windows.ops->Show();
     });

@@ -6,7 +6,6 @@
 #include "platform/Platform.h"
 #include "rules/SettingKeys.h"
 
-#include <QPushButton>
 #include <QRadioButton>
 
 using namespace SettingKeys;
@@ -21,14 +20,11 @@ void frmOps::connectControls()
     for (const Difficulty& d : Difficulties)
         connect(control<QRadioButton>(QLatin1String(d.option)), &QRadioButton::clicked, this,
                 [this, name = d.name] { Option_Click(name); });
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
-            [this] { m_windows.skin->Show(); });
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this,
-            [this] { m_windows.highScore->Show(); });
-    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this,
-            [this] { m_windows.options->Show(); });
-    connect(control<QPushButton>("Command4"), &QPushButton::clicked, this, &frmOps::Command4_Click);
-    connect(control<QPushButton>("Command5"), &QPushButton::clicked, this, &frmOps::Command5_Click);
+    onClick("Command1", [this] { m_windows.skin->Show(); });
+    onClick("Command2", [this] { m_windows.highScore->Show(); });
+    onClick("Command3", [this] { m_windows.options->Show(); });
+    onClick("Command4", [this] { Command4_Click(); });
+    onClick("Command5", [this] { Command5_Click(); });
 }
 
 void frmOps::Form_Load()

@@ -8,7 +8,6 @@
 #include "rules/SettingKeys.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 
 frmOptions::frmOptions(Platform& platform, Windows& windows)
     : Form(platform, settingsLayout())
@@ -17,9 +16,6 @@ frmOptions::frmOptions(Platform& platform, Windows& windows)
 
 void frmOptions::connectControls()
 {
-    const auto onClick = [this](const char* name, auto handler) {
-        connect(control<QPushButton>(QLatin1String(name)), &QPushButton::clicked, this, handler);
-    };
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { openDocument("readme.htm"); });
     onClick("Command3", [this] { openDocument("skinning.htm"); });

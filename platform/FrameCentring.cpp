@@ -33,17 +33,11 @@ bool FrameCentring::nativeEventFilter(const QByteArray& eventType, void* message
 bool FrameCentring::eventFilter(QObject*, QEvent* event)
 {
     // A paint follows the window's first exposure, when the window manager has placed it.
-    switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Paint:
-        if (!m_done)
-            centre();
-        break;
-    default:
-        break;
-    }
+    const QEvent::Type type = event->type();
+    if (!m_done
+        && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize
+            || type == QEvent::Paint))
+        centre();
     return false;
 }
 

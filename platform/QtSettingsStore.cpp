@@ -10,12 +10,10 @@ namespace {
 // Settings objects of one process share what they have read and written, so a fresh one per call
 // costs little; it also starts with a clean status, which tells whether this write was saved.
 // Named by its file: QSettings would otherwise follow XDG_CONFIG_HOME even where it is relative.
-class Store : public QSettings {
-public:
-    explicit Store(const QString& file)
-        : QSettings(file, QSettings::IniFormat)
-    {}
-};
+QSettings storeAt(const QString& file)
+{
+    return QSettings(file, QSettings::IniFormat);
+}
 
 QString path(const QString& section, const QString& key)
 {
@@ -32,7 +30,7 @@ QtSettingsStore::QtSettingsStore()
 QString QtSettingsStore::read(const QString& section, const QString& key,
                               const QString& fallback) const
 {
-    const QVariant value = Store(m_file).value(path(section, key));
+    const QVariant value = storeAt(m_file).value(path(section, key));
     if (!value.isValid())
         return fallback;
     // A hand-edited value with an unquoted comma comes back as a list; keep it as the text it was.
@@ -43,7 +41,7 @@ QString QtSettingsStore::read(const QString& section, const QString& key,
 
 bool QtSettingsStore::writeAll(const QList<SettingValue>& values)
 {
-    Store store(m_file);
+    QSettings store = storeAt(m_file);
     for (const SettingValue& v : values)
         store.setValue(path(v.section, v.key), v.value);
     // One sync for all: the file is replaced whole, through a new file renamed over it.
@@ -58,5 +56,5 @@ bool QtSettingsStore::writeAll(const QList<SettingValue>& values)
     }
     // The file it read was damaged, and that error is the only one QSettings keeps. A save wrote
     // a clean file in its place, which now reads without error; a failed one left the damage.
-    return Store(m_file).status() == QSettings::NoError;
+    return storeAt(m_file).status() == QSettings::NoError;
 }

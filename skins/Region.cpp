@@ -3,10 +3,10 @@
 #include "platform/WindowShape.h"
 #include "skins/cDIBSection.h"
 
-#include <QImage>
 #include <QRect>
 #include <QVector>
 
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -19,6 +19,55 @@ constexpr qint32 TransparentFromPicture = 1;
 qint32 colourAt(const quint8* pixel)
 {
     return pixel[0] + 256 * pixel[1] + 65536 * pixel[2];
+}
+
+// Rows whose runs are the same as the row above's make one taller rectangle per run: a picture of
+// stripes is then a rectangle per stripe, not per stripe and row. The result is what
+// QRegion::setRects() takes whole: bands top first, every rectangle of a band of the same height,
+// left to right and never touching. Uniting the runs one at a time instead would rework the whole
+// region for every run. None when that would take more than MaxOutlineRectangles.
+std::optional<QVector<QRect>> outlineRects(const cDIBSection& dib, qint32 transColor)
+{
+    const qint32 height = dib.Height();
+    const qint32 lastColumn = dib.Width() - 1;
+    QVector<QRect> rects;
+    std::vector<std::pair<qint32, qint32>> band;  // the runs of the band being built
+    std::vector<std::pair<qint32, qint32>> runs;  // the runs of the row being read
+    qint32 bandTop = 0;
+    const auto closeBand = [&](qint32 bottom) {
+        if (rects.size() + qsizetype(band.size()) > MaxOutlineRectangles)
+            return false;
+        for (const auto& [start, end] : band)
+            rects.append(QRect(start, bandTop, end - start, bottom - bandTop));
+        return true;
+    };
+
+    for (qint32 top = 0; top < height; ++top) {
+        const quint8* row = dib.DIBSectionBitsPtr() + (height - 1 - top) * dib.BytesPerScanLine();
+        runs.clear();
+        qint32 x = 0;
+        for (;;) {
+            while (x < lastColumn && colourAt(row + 3 * x) == transColor)
+                ++x;
+            const qint32 start = x;
+            while (x < lastColumn && colourAt(row + 3 * x) != transColor)
+                ++x;
+            if (x > start)
+                runs.emplace_back(start, x);
+            if (x >= lastColumn)
+                break;
+            ++x;
+        }
+        if (runs == band)
+            continue;
+        if (!closeBand(top))
+            return std::nullopt;
+        band.swap(runs);
+        bandTop = top;
+    }
+    if (!closeBand(height))
+        return std::nullopt;
+    return rects;
 }
 
 }  // namespace
@@ -37,60 +86,10 @@ void Region::ScanPicture(const QImage& picture, qint32& transColor)
     const quint8* bits = ScanDib->DIBSectionBitsPtr();
     if (!bits)
         return;
-
-    const qint32 width = ScanDib->Width();
-    const qint32 height = ScanDib->Height();
-    const qsizetype stride = ScanDib->BytesPerScanLine();
-    const qint32 lastColumn = width - 1;
-
     if (transColor == TransparentFromPicture)
         transColor = colourAt(bits);
-
-    // Rows whose runs are the same as the row above's make one taller rectangle per run: a
-    // picture of stripes is then a rectangle per stripe, not per stripe and row. The result is
-    // what QRegion::setRects() takes whole: bands top first, every rectangle of a band of the
-    // same height, left to right and never touching. Uniting the runs one at a time instead
-    // would rework the whole region for every run.
-    QVector<QRect> rects;
-    std::vector<std::pair<qint32, qint32>> band;  // the runs of the band being built
-    std::vector<std::pair<qint32, qint32>> runs;  // the runs of the row being read
-    qint32 bandTop = 0;
-    const auto closeBand = [&](qint32 bottom) {
-        if (rects.size() + qsizetype(band.size()) > MaxOutlineRectangles)
-            return false;
-        for (const auto& [start, end] : band)
-            rects.append(QRect(start, bandTop, end - start, bottom - bandTop));
-        return true;
-    };
-
-    for (qint32 top = 0; top < height; ++top) {
-        const quint8* row = bits + (height - 1 - top) * stride;
-        runs.clear();
-        qint32 x = 0;
-        for (;;) {
-            while (x < lastColumn && colourAt(row + 3 * x) == transColor)
-                ++x;
-            const qint32 start = x;
-            while (x < lastColumn && colourAt(row + 3 * x) != transColor)
-                ++x;
-            if (x > start)
-                runs.emplace_back(start, x);
-            if (x >= lastColumn)
-                break;
-            ++x;
-        }
-        if (runs == band)
-            continue;
-        if (!closeBand(top)) {
-            m_tooComplex = true;
-            return;
-        }
-        band.swap(runs);
-        bandTop = top;
-    }
-    if (!closeBand(height)) {
-        m_tooComplex = true;
-        return;
-    }
-    m_hndRegion.setRects(rects.constData(), int(rects.size()));
+    const std::optional<QVector<QRect>> rects = outlineRects(*ScanDib, transColor);
+    m_tooComplex = !rects;
+    if (rects)
+        m_hndRegion.setRects(rects->constData(), int(rects->size()));
 }

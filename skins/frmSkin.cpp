@@ -6,7 +6,6 @@
 #include "skins/SkinFolders.h"
 
 #include <QListWidget>
-#include <QPushButton>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -26,10 +25,9 @@ void frmSkin::connectControls()
 {
     connect(control<QListWidget>("List1"), &QListWidget::currentRowChanged, this,
             &frmSkin::List1_Click);
-    connect(control<QPushButton>("Command1"), &QPushButton::clicked, this,
-            &frmSkin::Command1_Click);
-    connect(control<QPushButton>("Command2"), &QPushButton::clicked, this, &frmSkin::Unload);
-    connect(control<QPushButton>("Command3"), &QPushButton::clicked, this, &frmSkin::Form_Load);
+    onClick("Command1", [this] { Command1_Click(); });
+    onClick("Command2", [this] { Unload(); });
+    onClick("Command3", [this] { Form_Load(); });
     connect(control<LinkBox>("websitetext"), &LinkBox::clicked, this, &frmSkin::websitetext_Click);
 }
 

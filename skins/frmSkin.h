@@ -12,8 +12,6 @@ public:
     // One value of the selected skin's config.ini; "" with nothing selected.
     QString LoadSkin(const QString& Header, const QString& Variable) const;
 
-    // The web address of the skin selected last; kept from one opening to the next.
-
 private:
     void connectControls() override;
     void Form_Load() override;
@@ -24,6 +22,7 @@ private:
     void websitetext_Click();
     QString selectedSkin() const;
 
+    // The web address of the skin selected last; kept from one opening to the next.
     QString SkinWebSite;
 };
 

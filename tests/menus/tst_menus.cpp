@@ -142,6 +142,22 @@ private slots:
         }
     }
 
+    // Change Skin..., High Score and Settings each open their dialog, and the menu stays.
+    void menuButtonsOpenTheirDialogs()
+    {
+        FakeProgram program;
+        const std::pair<const char*, const Form*> buttons[] = {
+            {"Command1", &program.skins},
+            {"Command2", &program.highScore},
+            {"Command3", &program.options},
+        };
+        program.menu.Show();
+        for (const auto& [button, dialog] : buttons) {
+            program.click(program.menu, button);
+            QVERIFY2(dialog->isLoaded() && program.menu.isLoaded(), button);
+        }
+    }
+
     // The work area leaves out the panel at the foot of the screen; the window manager's frame,
     // where there is one, is centred with the window.
     void dialogsStandCentredOnTheWorkArea()

@@ -542,6 +542,18 @@ private slots:
             << "a JPEG of 13 scans, more than the 12 taken at its size";
         row("png inflating to its size") << greyPng(2) << "1 x 1";
         row("png inflating past it") << greyPng(3) << runsPast;
+        row("png inflating short of it") << greyPng(1) << endsEarly;
+        // Its zlib header fails its check.
+        row("png of no zlib stream")
+            << greyPng(2).replace("IDAT\x78\x9c", "IDAT\x78\x9d") << "not a picture";
+        // More image data than the walk inflates at a time, compressed (not stored, where a byte
+        // lost would go unseen) into the 8 KB chunks libpng writes.
+        QImage noise(160, 160, QImage::Format_RGB32);
+        quint32 state = 1;
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, (state = state * 1664525 + 1013904223) & 0x030303);
+        row("png in many chunks") << writtenPicture(noise, "png") << "160 x 160";
         row("png of 4 texts of 8 MB") << greyPng(2, 4) << "1 x 1";
         row("png of 5") << greyPng(2, 5)
                         << "a PNG whose compressed texts could inflate to more than 32 MB";
