@@ -9,13 +9,13 @@
 #include "menus/frmOptions.h"
 #include "platform/ClockRandom.h"
 #include "platform/ImmediateExit.h"
+#include "platform/LazySoundPlayer.h"
 #include "platform/OpenWindows.h"
 #include "platform/Platform.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtProgramFacts.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/QtTimers.h"
 #include "platform/SignalEndRequests.h"
 #include "skins/SkinFolders.h"
@@ -91,10 +91,10 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtSettingsStore settings;
-    QtSoundPlayer sound;
+    QtProgramFacts facts;
+    LazySoundPlayer sound(facts.programFolder());
     QtDialogs dialogs;
     ClockRandom random;
-    QtProgramFacts facts;
     ImmediateExit end;
     QtTimers timers;
     OpenWindows openWindows([] { QCoreApplication::quit(); });

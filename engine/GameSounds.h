@@ -16,6 +16,8 @@ public:
     {}
 
     void play(GameSound sound) const;
+    // Readies the three while the setting has them on, so that the first plays without delay.
+    void prepare() const;
 
 private:
     Platform& m_platform;

@@ -103,6 +103,7 @@ void frmMain::Form_Load()
 
     refresh();
     Timer1->start(Timer1DesignInterval);
+    m_windows.ops->sounds.prepare();
 }
 
 bool frmMain::runSkinLoader()

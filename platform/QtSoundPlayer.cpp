@@ -5,10 +5,6 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundPlayer::QtSoundPlayer(QObject* parent)
-    : QObject(parent)
-{}
-
 void QtSoundPlayer::play(const QString& wavPath)
 {
     if (m_playing)
@@ -18,13 +14,30 @@ void QtSoundPlayer::play(const QString& wavPath)
         QApplication::beep();
         return;
     }
+    // A sound still loading starts by itself once it is ready.
+    m_playing = effect(wavPath);
+    m_playing->play();
+}
 
+void QtSoundPlayer::prepare(const QStringList& wavPaths)
+{
+    for (const QString& wavPath : wavPaths)
+        if (QFileInfo(wavPath).isFile())
+            effect(wavPath);
+}
+
+QSoundEffect* QtSoundPlayer::effect(const QString& wavPath)
+{
     QSoundEffect*& effect = m_effects[wavPath];
     if (!effect) {
         effect = new QSoundEffect(this);
         effect->setSource(QUrl::fromLocalFile(wavPath));
     }
-    // A sound still loading starts by itself once it is ready.
-    effect->play();
-    m_playing = effect;
+    return effect;
+}
+
+// What the game looks up in the module when it first needs a sound.
+extern "C" Q_DECL_EXPORT SoundPlayer* krielSoundPlayer()
+{
+    return new QtSoundPlayer;
 }

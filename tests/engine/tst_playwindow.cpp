@@ -302,6 +302,9 @@ private slots:
         QPointer<QWidget> window = game.form.window();
         const bool on = setting == "1";
         QCOMPARE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint), on);
+        const QString folder = game.fake.facts.folder;
+        const QStringList all{folder + "/eat.WAV", folder + "/die.WAV", folder + "/hiscore.WAV"};
+        QCOMPARE(game.fake.sound.prepared, on ? all : QStringList());
 
         // Up to the food, then left.
         QTest::keyClick(window, Qt::Key_Up);
@@ -338,7 +341,6 @@ private slots:
         const int eaten = game.form.FinalScore / 6;
         QVERIFY(eaten >= 1 && game.form.FinalScore == eaten * 6);
         QCOMPARE(game.fake.settings.writes, QStringList({"Config/WinX=200", "Config/WinY=200"}));
-        const QString folder = game.fake.facts.folder;
         const QStringList sounds = QStringList(eaten, folder + "/eat.WAV") << folder + "/die.WAV";
         QCOMPARE(game.fake.sound.played, on ? sounds : QStringList());
         QVERIFY(!game.fake.timers.anyRunning());

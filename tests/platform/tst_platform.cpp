@@ -3,6 +3,7 @@
 #include "formats/PictureLoading.h"
 #include "menus/Crypt.h"
 #include "menus/HighScoreRecord.h"
+#include "platform/LazySoundPlayer.h"
 #include "platform/OpenWindows.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtShell.h"
@@ -113,6 +114,24 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
+    // The sound module is mapped into the program only once the game asks for its first sound,
+    // and not at all where there is none to load.
+    void soundModuleLoadsAtTheFirstRequest()
+    {
+        const auto mapped = [] {
+            QFile maps("/proc/self/maps");
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/kriel-sound.so");
+        };
+        LazySoundPlayer nowhere(QDir::tempPath() + "/no-such-folder");
+        nowhere.play(QCoreApplication::applicationFilePath());  // silent: no module to play it
+        LazySoundPlayer sounds(KRIEL_SOUND_MODULE_FOLDER);
+        QVERIFY(!mapped());
+        sounds.prepare({});
+        QVERIFY(!mapped());
+        QCoreApplication::processEvents();
+        QVERIFY(mapped());
+    }
+
     void initTestCase()
     {
         // A store settles its file when it is made, so this comes first.

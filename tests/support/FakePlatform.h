@@ -33,7 +33,9 @@ struct FakeSettings final : SettingsStore {
 
 struct RecordingSound final : SoundPlayer {
     void play(const QString& wavPath) override { played.append(wavPath); }
+    void prepare(const QStringList& wavPaths) override { prepared = wavPaths; }
     QStringList played;
+    QStringList prepared;
 };
 
 // Records every box shown; input boxes answer from a script. `whileOpen` runs inside each box, as
