@@ -63,7 +63,8 @@ std::optional<SkinError> SkinnedWindow::load(const QString& path)
     SkinRead read = readSkin(path, PixelScale::of(FixedFacts()), look);
     look = std::move(read.skin.look);
     read.skin.grid.applyTo(board);
-    outline = std::move(read.skin.outline);
+    if (read.skin.SkinRegion)
+        outline = read.skin.SkinRegion->hndRegion();
     return read.error;
 }
 

@@ -34,15 +34,12 @@ void PlayWidget::paintEvent(QPaintEvent* event)
     paintScene(painter, m_board, m_look, m_scale, area);
 }
 
-void PlayWidget::lookChanged(const Board& board, const PlayLook& look,
-                             const std::optional<QRegion>& outline, const PixelScale& scale)
+void PlayWidget::lookChanged(const Board& board, const PlayLook& look, const PixelScale& scale)
 {
     m_board = board;
     m_look = look;
     m_scale = scale;
     fitSize();
-    if (outline)
-        setWindowShape(this, *outline);
     update();
 }
 

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <optional>
 
 class PlayWindowEvents;
 
@@ -15,10 +14,8 @@ class PlayWidget final : public QWidget {
 public:
     explicit PlayWidget(PlayWindowEvents& owner);
 
-    // Shows the board in `look` from here on, and takes the window's size from it, and its
-    // outline when there is one.
-    void lookChanged(const Board& board, const PlayLook& look,
-                     const std::optional<QRegion>& outline, const PixelScale& scale);
+    // Shows the board in `look` from here on, and takes the window's size from it.
+    void lookChanged(const Board& board, const PlayLook& look, const PixelScale& scale);
     // Shows `now` from here on, repainting what changed since the board shown before.
     void boardChanged(const Board& now, const PixelScale& scale);
 

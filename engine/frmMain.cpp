@@ -109,18 +109,21 @@ void frmMain::Form_Load()
 bool frmMain::runSkinLoader()
 {
     // A skin found nowhere is not loaded at all: its path may be one the name made up.
-    std::optional<QRegion> outline;
     bool loaded = false;
     if (m_skinFound) {
         m_look.keepCellLooks(m_board.shpkriel.size());
         SkinRead read = readSkin(SkinPath, pixelScale(), m_look);
         m_look = std::move(read.skin.look);
         read.skin.grid.applyTo(m_board);
-        outline = std::move(read.skin.outline);
         loaded = !read.error;
+        if (read.skin.SkinRegion) {
+            SkinRegion = std::move(*read.skin.SkinRegion);
+            SkinRegion.OffsetHeader(m_widget);
+            SkinRegion.ApplyRgn(m_widget);
+        }
     }
     if (m_widget)
-        m_widget->lookChanged(m_board, m_look, outline, pixelScale());
+        m_widget->lookChanged(m_board, m_look, pixelScale());
     if (loaded)
         return true;
 

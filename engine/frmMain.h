@@ -6,6 +6,7 @@
 #include "rules/Board.h"
 #include "rules/KrielState.h"
 #include "skins/PlayLook.h"
+#include "skins/Region.h"
 
 #include <QObject>
 #include <QPointer>
@@ -84,6 +85,8 @@ private:
     KrielState m_kriel;
     QString SkinPath;
     bool m_skinFound = false;
+    // The window's outline, from the last skin read as far as its bitmap.
+    Region SkinRegion;
     qint32 DragX = 0;
     qint32 DragY = 0;
     float m_left = 0;

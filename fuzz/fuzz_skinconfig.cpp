@@ -30,7 +30,7 @@ void checkRead(const Skin& skin, const FixedFacts& facts)
     const PlayLook& look = skin.look;
     FUZZ_CHECK(look.width == float(look.picture.width()) * facts.twipsPerPixelX());
     FUZZ_CHECK(look.height == float(look.picture.height()) * facts.twipsPerPixelY());
-    FUZZ_CHECK(skin.outline && !skin.outline->isEmpty());
+    FUZZ_CHECK(skin.SkinRegion && !skin.SkinRegion->hndRegion().isEmpty());
 
     // A measure left unread would leave the layout's own on the board, which passes what follows.
     FUZZ_CHECK(skin.grid.left && skin.grid.top && skin.grid.cell);

@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <QVector>
+#include <QWidget>
 
 #include <optional>
 #include <utility>
@@ -70,11 +71,38 @@ std::optional<QVector<QRect>> outlineRects(const cDIBSection& dib, qint32 transC
     return rects;
 }
 
+// n / 2 with a half going to the even neighbour: 3 -> 2, 5 -> 2, 7 -> 4, -1 -> 0.
+int halveToEven(int n)
+{
+    const int floorHalf = n >> 1;
+    if (n % 2 == 0 || floorHalf % 2 == 0)
+        return floorHalf;
+    return floorHalf + 1;
+}
+
 }  // namespace
 
 Region::Region() = default;
-
 Region::~Region() = default;
+Region::Region(Region&&) noexcept = default;
+Region& Region::operator=(Region&&) noexcept = default;
+
+void Region::ApplyRgn(QWidget* hWnd) const
+{
+    if (hWnd)
+        setWindowShape(hWnd, m_hndRegion);
+}
+
+void Region::OffsetHeader(const QWidget* tmpForm)
+{
+    if (!tmpForm || tmpForm->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return;
+    const QSize frame = tmpForm->frameGeometry().size();
+    const QSize client = tmpForm->geometry().size();
+    const int dx = halveToEven(frame.width() - client.width());
+    const int dy = frame.height() - client.height() - dx;
+    m_hndRegion.translate(dx, dy);
+}
 
 void Region::ScanPicture(const QImage& picture, qint32& transColor)
 {

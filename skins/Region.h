@@ -6,6 +6,7 @@
 #include <memory>
 
 class QImage;
+class QWidget;
 class cDIBSection;
 
 // A window outline made from a picture: every pixel that does not have the transparent colour
@@ -19,10 +20,16 @@ public:
 
     Region(const Region&) = delete;
     Region& operator=(const Region&) = delete;
+    Region(Region&&) noexcept;
+    Region& operator=(Region&&) noexcept;
 
-    // The outline in pixels, origin at the picture's top-left pixel; empty until the first
-    // ScanPicture().
+    // The outline in pixels, origin at the picture's top-left pixel until OffsetHeader() moves
+    // it; empty until the first ScanPicture().
     QRegion hndRegion() const { return m_hndRegion; }
+
+    // Gives hWnd a copy of hndRegion() as its outline and has it redrawn. Later changes to
+    // hndRegion() leave the window alone until the next call. A null hWnd is ignored.
+    void ApplyRgn(QWidget* hWnd) const;
 
     // Replaces hndRegion() with the outline of `picture`. A transColor of 1 takes the transparent
     // colour from the picture's bottom-left pixel and writes it back into transColor; any other
@@ -40,6 +47,13 @@ public:
 
     // True when the last ScanPicture() found the picture's outline too complex to give a window.
     bool tooComplex() const { return m_tooComplex; }
+
+    // Lines the outline up with the client area of a framed window: with the frame's extra size
+    // in pixels (frameGeometry() less geometry()), moves hndRegion() right by dx = extra width / 2
+    // (a half rounded to the even neighbour) and down by extra height - dx. A frameless window
+    // (Qt::FramelessWindowHint) or a null tmpForm: nothing. Kept in the play window's steps as
+    // the design gives them, though the window it gets there is always frameless.
+    void OffsetHeader(const QWidget* tmpForm);
 
 private:
     QRegion m_hndRegion;

@@ -61,11 +61,11 @@ SkinCheck checkSkin(const QString& folder, const ProgramFacts& facts)
                          .arg(read.skin.look.picture.height())
                          .arg(pixels(board.head().width), pixels(area.width), pixels(area.left),
                               pixels(area.top))
-                         .arg(read.skin.outline->rectCount())
+                         .arg(read.skin.SkinRegion->hndRegion().rectCount())
                          .arg(GridCells);
     if (name.isEmpty())
         report += QStringLiteral("; no [Info] Name, so the skin selector will not store it");
     else
         report += QStringLiteral("; named \"%1\"").arg(name);
-    return {true, printable(report), board, read.skin.look, *read.skin.outline};
+    return {true, printable(report), board, read.skin.look, read.skin.SkinRegion->hndRegion()};
 }

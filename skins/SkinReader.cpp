@@ -5,7 +5,6 @@
 #include "formats/PictureLoading.h"
 #include "platform/WindowShape.h"
 #include "rules/Grid.h"
-#include "skins/Region.h"
 #include "skins/SkinValues.h"
 
 namespace {
@@ -91,7 +90,7 @@ std::optional<SkinError> readPictures(const QString& SkinPath, const PixelScale&
                                                      "pixel has the bottom-left one's colour or "
                                                      "lies in the rightmost column"));
     skin.look.picture = std::move(bitmap.picture);
-    skin.outline = SkinRegion.hndRegion();
+    skin.SkinRegion = std::move(SkinRegion);
     return std::nullopt;
 }
 

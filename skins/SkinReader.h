@@ -3,6 +3,7 @@
 #include "layouts/PixelScale.h"
 #include "rules/Board.h"
 #include "skins/PlayLook.h"
+#include "skins/Region.h"
 
 #include <QRegion>
 #include <QString>
@@ -39,7 +40,7 @@ struct SkinGrid {
 struct Skin {
     PlayLook look;
     SkinGrid grid;
-    std::optional<QRegion> outline;  // the window's outline in its pixels, once made
+    std::optional<Region> SkinRegion;  // the window's outline, once made
 };
 
 struct SkinRead {

@@ -53,7 +53,10 @@ Loaded load(const QString& path, const FixedFacts& facts = {}, Loaded onto = {})
 {
     SkinRead read = readSkin(path, PixelScale::of(facts), onto.look);
     read.skin.grid.applyTo(onto.board);
-    return {onto.board, read.skin.look, read.skin.outline, read.error};
+    std::optional<QRegion> outline;
+    if (read.skin.SkinRegion)
+        outline = read.skin.SkinRegion->hndRegion();
+    return {onto.board, read.skin.look, outline, read.error};
 }
 
 QRectF rect(const TwipsRect& r)
@@ -229,6 +232,31 @@ private slots:
         QVERIFY(s.error && s.error->file.endsWith("/skin.bmp"));
         QVERIFY2(s.error->reason.startsWith("leaves no pixel"), qPrintable(s.error->reason));
         QVERIFY(!s.outline);
+    }
+
+    // The outline moves to a framed window's client area, and stays where it is on a frameless
+    // one such as the play window, whatever frame was measured before it lost its border; the
+    // window then takes it as its mask.
+    void outlineFollowsOnlyAFramedWindowsFrame()
+    {
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QSize extra = window.frameGeometry().size() - window.geometry().size();
+        QVERIFY(extra.width() > 0 && extra.height() > 0);
+        Region region;
+        qint32 transColor = 1;
+        region.ScanPicture(SkinFolder::defaultBitmap(), transColor);
+        const QRegion scanned = region.hndRegion();
+        region.OffsetHeader(&window);
+        const QPoint moved = region.hndRegion().boundingRect().topLeft();
+        QCOMPARE(moved - scanned.boundingRect().topLeft(),
+                 QPoint(extra.width() / 2, extra.height() - extra.width() / 2));
+        window.overrideWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
+        region.OffsetHeader(&window);
+        QCOMPARE(region.hndRegion().boundingRect().topLeft(), moved);
+        region.ApplyRgn(&window);
+        QVERIFY(window.mask().xored(region.hndRegion()).isEmpty());
     }
 
     void refusedValueStopsTheLoadAtItsKey_data()
