@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-
 class PlayWindowEvents;
 
 // The play window on screen: draws the board in the look it is given and reports every key, mouse
