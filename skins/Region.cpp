@@ -117,6 +117,8 @@ void Region::ScanPicture(const QImage& picture, qint32& transColor)
     if (transColor == TransparentFromPicture)
         transColor = colourAt(bits);
     const std::optional<QVector<QRect>> rects = outlineRects(*ScanDib, transColor);
+    // The copy is three bytes a pixel of the largest skin: not kept once its outline is made.
+    ScanDib->ClearUp();
     m_tooComplex = !rects;
     if (rects)
         m_hndRegion.setRects(rects->constData(), int(rects->size()));

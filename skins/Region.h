@@ -43,6 +43,8 @@ public:
     // Rows alike are merged into taller rectangles. An outline that would still take more than
     // MaxOutlineRectangles rectangles is not built: hndRegion() is then empty and tooComplex()
     // true.
+    //
+    // The 24-bit copy it reads the pixels from is freed again before it returns.
     void ScanPicture(const QImage& picture, qint32& transColor);
 
     // True when the last ScanPicture() found the picture's outline too complex to give a window.
