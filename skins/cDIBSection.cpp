@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include <cstring>
 #include <limits>
 #include <new>
 
@@ -28,17 +27,25 @@ void cDIBSection::CreateFromPicture(const QImage& picThis)
 {
     if (!Create(picThis.width(), picThis.height()))
         return;
-    // Blue, green, red in memory: each picture row is then a plain byte copy.
-    const QImage pixels = picThis.convertToFormat(QImage::Format_BGR888);
+    // Read as 32-bit pixels, which a decoded bitmap mostly is already: no second copy of a large
+    // picture on the way. Alpha is dropped, not blended.
+    const bool direct =
+        picThis.format() == QImage::Format_RGB32 || picThis.format() == QImage::Format_ARGB32;
+    const QImage pixels = direct ? picThis : picThis.convertToFormat(QImage::Format_ARGB32);
     if (pixels.isNull()) {
         ClearUp();
         return;
     }
     const qint64 stride = BytesPerScanLine();
-    const size_t rowBytes = size_t(3) * size_t(Width());
-    for (qint32 row = 0; row < Height(); ++row)
-        std::memcpy(m_bits.get() + (Height() - 1 - row) * stride, pixels.constScanLine(row),
-                    rowBytes);
+    for (qint32 row = 0; row < Height(); ++row) {
+        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(row));
+        quint8* out = m_bits.get() + (Height() - 1 - row) * stride;
+        for (qint32 x = 0; x < Width(); ++x, out += 3) {
+            out[0] = quint8(qBlue(in[x]));
+            out[1] = quint8(qGreen(in[x]));
+            out[2] = quint8(qRed(in[x]));
+        }
+    }
 }
 
 qint32 cDIBSection::BytesPerScanLine() const

@@ -569,10 +569,14 @@ private slots:
             image.setPixel(i % 3, i / 3, qRgb(3 * i + 1, 3 * i + 2, 3 * i + 3));
         cDIBSection dib;
         dib.CreateFromPicture(QImage(5, 5, QImage::Format_RGB32));
-        dib.CreateFromPicture(image);
-        const auto* bytes = reinterpret_cast<const char*>(dib.DIBSectionBitsPtr());
-        QCOMPARE(QByteArray(bytes, 24), QByteArray::fromHex("0c0b0a 0f0e0d 121110 000000"
-                                                            "030201 060504 090807 000000"));
+        // The same bytes from every format a picture may come in, its alpha dropped.
+        for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888,
+                                      QImage::Format_ARGB32, QImage::Format_Indexed8}) {
+            dib.CreateFromPicture(image.convertToFormat(format));
+            const auto* bytes = reinterpret_cast<const char*>(dib.DIBSectionBitsPtr());
+            QCOMPARE(QByteArray(bytes, 24), QByteArray::fromHex("0c0b0a 0f0e0d 121110 000000"
+                                                                "030201 060504 090807 000000"));
+        }
         for (const auto& [width, line] : {std::pair{1, 4}, {2, 8}, {4, 12}, {480, 1440}}) {
             QVERIFY(dib.Create(width, 1));
             QCOMPARE(dib.BytesPerScanLine(), line);
