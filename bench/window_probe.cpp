@@ -3,7 +3,8 @@
 //   window_probe startup RUNS PROGRAM [ARGUMENTS...]
 //     Starts PROGRAM RUNS times and prints, for each run, a JSON line with the milliseconds from
 //     exec to the start menu being mapped, from the click on Play! to the play window being
-//     mapped, the resident memory at the menu (VmRSS and VmHWM, kB) and in play (VmRSS, kB).
+//     mapped, the resident memory at the menu (VmRSS and VmHWM, kB) and in play (VmRSS, kB),
+//     and the play window's size.
 //   window_probe cpu SECONDS PROGRAM
 //     Starts a game at Hard, turns the collision tests off and steers the kriel round and round,
 //     and prints the CPU time the program used over SECONDS, as a JSON line.
@@ -188,14 +189,16 @@ int startup(Display* display, int runs, char** command)
 
         const Clock::time_point clicked = Clock::now();
         click(display, menu, PlayX, PlayY);
-        waitForMap(display, PlayTitle);
+        const Window play = waitForMap(display, PlayTitle);
         const double playMs = millisecondsSince(clicked);
         pause(500);  // let the play window settle before its memory is read
         const long playRss = statusField(pid, "VmRSS:");
+        XWindowAttributes size;
+        XGetWindowAttributes(display, play, &size);
         finish(pid);
         std::printf("{\"menu_ms\": %.2f, \"play_ms\": %.2f, \"rss_kb\": %ld, \"hwm_kb\": %ld, "
-                    "\"play_rss_kb\": %ld}\n",
-                    menuMs, playMs, rss, hwm, playRss);
+                    "\"play_rss_kb\": %ld, \"play_width\": %d, \"play_height\": %d}\n",
+                    menuMs, playMs, rss, hwm, playRss, size.width, size.height);
         std::fflush(stdout);
     }
     return 0;
