@@ -9,11 +9,15 @@ constexpr const char* Files[] = {"eat.WAV", "die.WAV", "hiscore.WAV"};
 
 }  // namespace
 
+QString GameSounds::path(const char* file) const
+{
+    return m_platform.facts.programFolder() + QLatin1Char('/') + QLatin1String(file);
+}
+
 void GameSounds::play(GameSound sound) const
 {
     if (m_settings.SoundsSetting)
-        m_platform.sound.play(m_platform.facts.programFolder() + QLatin1Char('/')
-                              + QLatin1String(Files[int(sound)]));
+        m_platform.sound.play(path(Files[int(sound)]));
 }
 
 void GameSounds::prepare() const
@@ -22,6 +26,6 @@ void GameSounds::prepare() const
         return;
     QStringList paths;
     for (const char* file : Files)
-        paths.append(m_platform.facts.programFolder() + QLatin1Char('/') + QLatin1String(file));
+        paths.append(path(file));
     m_platform.sound.prepare(paths);
 }

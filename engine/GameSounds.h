@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct GameplaySettings;
 struct Platform;
 
@@ -20,6 +22,8 @@ public:
     void prepare() const;
 
 private:
+    QString path(const char* file) const;
+
     Platform& m_platform;
     const GameplaySettings& m_settings;
 };

@@ -108,8 +108,3 @@ QString readIniValue(const QString& filePath, const QString& section, const QStr
 {
     return IniFile::read(filePath).value(section, key);
 }
-
-std::optional<QString> iniFileProblem(const QString& filePath)
-{
-    return IniFile::read(filePath).problem();
-}

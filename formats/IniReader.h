@@ -15,11 +15,6 @@
 // Only the first MiB of the file is read. Bytes that are not UTF-8 are taken as Latin-1.
 QString readIniValue(const QString& filePath, const QString& section, const QString& key);
 
-// Why the file at `filePath` gives no values, in words for a skin's author: a problem of the file
-// itself (regularFileProblem()), or text in UTF-16, which this reader would find no key in. None
-// when its values can be read.
-std::optional<QString> iniFileProblem(const QString& filePath);
-
 // The same, over the file's contents.
 QString iniValueIn(const QByteArray& contents, const QString& section, const QString& key);
 
@@ -31,7 +26,9 @@ public:
     explicit IniFile(const QByteArray& contents);
 
     QString value(const QString& section, const QString& key) const;
-    // As iniFileProblem() says of the file when it was read.
+    // Why the file gives no values, in words for a skin's author: a problem of the file itself
+    // (regularFileProblem()), or text in UTF-16, which this reader would find no key in. None
+    // when its values can be read.
     const std::optional<QString>& problem() const { return m_problem; }
 
 private:

@@ -82,6 +82,9 @@ TickResult Tick(Board& board, const KrielState& state, qint32 PointsPerFood, Ran
 
 bool tickChangesNothing(const Board& board, const KrielState& state)
 {
+    // A kriel on the move always changes the board: no copy to find that out at every tick.
+    if (state.Paused == 0 && state.Direction != Heading::None)
+        return false;
     Board next = board;
     return !moveAndTest(next, state) && !headOnFood(next) && next == board;
 }

@@ -364,7 +364,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(contents);
             file.close();
-            QCOMPARE(iniFileProblem(path).value_or(""), problem);
+            QCOMPARE(IniFile::read(path).problem().value_or(""), problem);
         }
         const std::pair<QString, QString> others[] = {
             {dir.filePath("none.ini"), "missing"},
@@ -372,7 +372,7 @@ private slots:
             {dir.filePath(QString(300, 'x')), "cannot be read (file name too long)"},
         };
         for (const auto& [other, problem] : others)
-            QCOMPARE(iniFileProblem(other).value_or(""), problem);
+            QCOMPARE(IniFile::read(other).problem().value_or(""), problem);
     }
 
     // Each text with the number it reads as, or none; U+0663 is an arabic-indic three. Whole
