@@ -5,6 +5,7 @@
 #include "engine/WindowPlace.h"
 #include "engine/Windows.h"
 #include "formats/NumberText.h"
+#include "layouts/BuiltInPictures.h"
 #include "layouts/PlayWindowLayout.h"
 #include "platform/Platform.h"
 #include "platform/WindowShape.h"
@@ -122,6 +123,9 @@ bool frmMain::runSkinLoader()
             SkinRegion.ApplyRgn(m_widget);
         }
     }
+    // Decoded only when no skin bitmap was read: the window then shows its layout's picture.
+    if (m_look.picture.isNull())
+        m_look.picture = playWindowPlaceholder();
     if (m_widget)
         m_widget->lookChanged(m_board, m_look, pixelScale());
     if (loaded)

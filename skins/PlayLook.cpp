@@ -11,7 +11,6 @@ PlayLook layoutLook()
     look.width = 7200;
     look.height = 5790;
     look.backColor = white;
-    look.picture = playWindowPlaceholder();
     look.food = layoutFoodPicture();
 
     look.cell.borderColor = darkGrey;

@@ -75,5 +75,6 @@ private:
     std::vector<ShapeStyle> m_olderCells;  // element 0 unused: the head takes `cell`
 };
 
-// The play window's look as its layout gives it, before any skin.
+// The play window's look as its layout gives it, before any skin; without the layout's picture,
+// which a skin's bitmap replaces (see playWindowPlaceholder()).
 PlayLook layoutLook();

@@ -5,6 +5,7 @@
 #include "engine/WindowPlace.h"
 #include "engine/Windows.h"
 #include "engine/frmMain.h"
+#include "layouts/BuiltInPictures.h"
 #include "layouts/Fonts.h"
 #include "layouts/PlayWindowLayout.h"
 #include "rules/Keys.h"
@@ -226,6 +227,8 @@ private slots:
             QCOMPARE(game.fake.dialogs.shown[0].title, QStringLiteral("Error"));
             if (name != "Default")  // one found is read until it fails; one not found, not at all
                 QCOMPARE(game.form.look().width, layoutLook().width);
+            // Under the box stands the skin's bitmap when it was read, else the layout's picture.
+            QCOMPARE(game.form.look().picture == playWindowPlaceholder(), name != "Default");
             QCOMPARE(game.fake.settings.writes,
                      QStringList({"Config/WinX=200", "Config/WinY=200"}));
             QCOMPARE(game.fake.end.calls, 1);
