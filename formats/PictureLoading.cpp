@@ -1,5 +1,6 @@
 #include "PictureLoading.h"
 
+#include "formats/PictureMemory.h"
 #include "formats/PictureWalks.h"
 #include "formats/RegularFile.h"
 
@@ -11,9 +12,22 @@
 
 namespace {
 
+constexpr qint64 LargePicturePixels = 1'000'000;
+
 PictureResult refused(const QString& why)
 {
     return {QImage(), why};
+}
+
+// A large picture is decoded onto memory of its own; a reader that cannot use it takes other.
+QImage decode(QImageReader& reader, QSize size)
+{
+    QImage picture;
+    if (qint64(size.width()) * size.height() >= LargePicturePixels)
+        picture = pictureOnOwnMemory(size, reader.imageFormat());
+    if (!reader.read(&picture))
+        return {};
+    return picture;
 }
 
 PictureResult read(QImageReader& reader, qint64 bytes)
@@ -34,7 +48,7 @@ PictureResult read(QImageReader& reader, qint64 bytes)
     if (pictureTooLarge(std::abs(qint64(size.width())), std::abs(qint64(size.height()))))
         return refused(pictureTooLargeReason());
 
-    QImage picture = reader.read();
+    QImage picture = decode(reader, size);
     if (picture.isNull())
         return refused(QStringLiteral("not a picture"));
     // A GIF reports the size of its first frame, but comes out as large as its logical screen.

@@ -3,7 +3,6 @@
 #include <QImage>
 
 #include <limits>
-#include <new>
 
 namespace {
 
@@ -67,6 +66,6 @@ bool cDIBSection::CreateDIB(qint32 lWidth, qint32 lHeight)
         return false;
     const qint64 bytes = stride * lHeight;
 
-    m_bits.reset(new (std::nothrow) quint8[size_t(bytes)]());
+    m_bits = pictureMemory(size_t(bytes));
     return m_bits != nullptr;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QtGlobal>
+#include "formats/PictureMemory.h"
 
-#include <memory>
+#include <QtGlobal>
 
 class QImage;
 
@@ -57,6 +57,6 @@ private:
     // Describes lWidth x lHeight at 24 bits in tBitmapInfo and allocates the zeroed buffer.
     bool CreateDIB(qint32 lWidth, qint32 lHeight);
 
-    std::unique_ptr<quint8[]> m_bits;
+    PictureMemory m_bits;
     BitmapInfoHeader tBitmapInfo;
 };

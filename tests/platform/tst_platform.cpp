@@ -602,6 +602,18 @@ private slots:
                  outcome);
     }
 
+    // A picture of a million pixels or more is decoded onto memory of the loader's own: every
+    // pixel still comes out in place.
+    void largePictureComesOutWhole()
+    {
+        QImage source(1001, 1000, QImage::Format_RGB32);
+        for (int y = 0; y < source.height(); ++y)
+            for (int x = 0; x < source.width(); ++x)
+                source.setPixel(x, y, qRgb(x, y, x ^ y));
+        for (const char* format : {"bmp", "png"})
+            QCOMPARE(pictureFromBytes(writtenPicture(source, format)).picture, source);
+    }
+
 private:
     // Stamped with a time of its own: QSettings trusts a file that keeps its size and time.
     bool putStoreFile(const QByteArray& contents)
