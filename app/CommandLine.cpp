@@ -109,6 +109,9 @@ GameCommandLine readGameCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     addHelpAndVersion(parser);
     addToolkitOptions(parser);
+    const QCommandLineOption install(QStringLiteral("install-skin"), QString(),
+                                     QStringLiteral("FILE|FOLDER"));
+    parser.addOption(install);
     GameCommandLine line;
     line.refusal = parseArguments(parser, arguments);
     if (!line.refusal.isEmpty()) {
@@ -116,6 +119,9 @@ GameCommandLine readGameCommandLine(const QStringList& arguments)
         return line;
     }
     line.request = helpOrVersion(parser);
+    line.skinSource = parser.value(install);
+    if (line.request == StartRequest::Play && parser.isSet(install))
+        line.request = StartRequest::InstallSkin;
     line.toolkitOptions = toolkitOptionsOf(parser);
     line.platform = parser.value(QStringLiteral("platform"));
     line.display = parser.value(QStringLiteral("display"));

@@ -6,12 +6,14 @@
 class QCommandLineParser;
 
 // What the command line asks of the game, before any window is thought of.
-enum class StartRequest { Play, Version, Help, Refused };
+enum class StartRequest { Play, Version, Help, InstallSkin, Refused };
 
 struct GameCommandLine {
     StartRequest request = StartRequest::Play;
     // For Refused: what is wrong, as the line after "kriel: ".
     QString refusal;
+    // For InstallSkin: the archive or folder --install-skin names.
+    QString skinSource;
     // Qt's own options as the parser read them, each as "-name" and then its value if it takes
     // one, for QApplication; what follows "--" is not among them.
     QStringList toolkitOptions;

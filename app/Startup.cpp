@@ -4,7 +4,8 @@
 
 QString usageText()
 {
-    return QStringLiteral("usage: kriel [-h | --help | -v | --version] [Qt's options]\n");
+    return QStringLiteral("usage: kriel [-h | --help | -v | --version] [Qt's options]\n"
+                          "       kriel --install-skin FILE|FOLDER\n");
 }
 
 QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
@@ -22,6 +23,11 @@ QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
                  "\n"
                  "Qt's own options go to Qt: -platform NAME, -display HOST:SCREEN, -session ID,\n"
                  "-style NAME, -qwindowgeometry WxH+X+Y, -reverse and the like.\n"
+                 "\n"
+                 "--install-skin FILE|FOLDER installs a shared skin among your own, from a .zip,\n"
+                 ".tar.gz, .tgz, .tar.xz or .tar.bz2 archive or a skin folder, and opens no\n"
+                 "window. A name already taken is kept: the new skin gets a free one, such as\n"
+                 "\"Neon (2)\". Dropping the same on the skin selector's list installs it too.\n"
                  "\n"
                  "Skins:    %1, and your own in %2\n"
                  "Settings: %3\n")

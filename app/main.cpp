@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/InstallSkinCommand.h"
 #include "app/Startup.h"
 #include "engine/Windows.h"
 #include "engine/frmMain.h"
@@ -19,6 +20,7 @@
 #include "platform/QtTimers.h"
 #include "platform/SignalEndRequests.h"
 #include "skins/SkinFolders.h"
+#include "skins/SkinInstall.h"
 #include "skins/frmSkin.h"
 
 #include <QApplication>
@@ -75,6 +77,8 @@ int main(int argc, char* argv[])
         std::fputs(qPrintable(text), stdout);
         return 0;
     }
+    case StartRequest::InstallSkin:
+        return installSkinCommand(argv[0], line.skinSource);
     case StartRequest::Play:
         break;
     }
@@ -92,6 +96,9 @@ int main(int argc, char* argv[])
 
     QtSettingsStore settings;
     QtProgramFacts facts;
+    // Before this run begins an install: a staging folder there now was left by a run killed
+    // mid-install, or, rarely, is being filled by another run, whose install then fails whole.
+    removeInstallLeftovers(facts);
     LazySoundPlayer sound(facts.programFolder());
     QtDialogs dialogs;
     ClockRandom random;

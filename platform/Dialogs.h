@@ -4,13 +4,15 @@
 
 class QWidget;
 
-// The game's modal boxes. Both keep the event loop running while open, so timers go on ticking.
+// The game's modal boxes. All keep the event loop running while open, so timers go on ticking.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
     // A message with an OK button only and no icon; returns when it is closed.
     virtual void message(QWidget* owner, const QString& prompt, const QString& title) = 0;
+    // A question with Yes and No buttons, No the default; true for Yes.
+    virtual bool question(QWidget* owner, const QString& prompt, const QString& title) = 0;
     // A one-line text entry, empty at first; returns the text typed, or "" on Cancel.
     virtual QString input(QWidget* owner, const QString& prompt, const QString& title) = 0;
 };

@@ -21,7 +21,8 @@ public:
     // documents lie in it.
     virtual QString programFolder() const = 0;
     // The folder where the player's own data for all programs lies, without a trailing
-    // separator ("" for none): XDG_DATA_HOME, else ~/.local/share. The game only ever reads there.
+    // separator ("" for none): XDG_DATA_HOME, else ~/.local/share. The game writes there only to
+    // install a skin.
     virtual QString dataHome() const = 0;
     // Twips (1/1440 inch) per logical pixel; 15 on a 96 dots-per-inch screen.
     virtual float twipsPerPixelX() const = 0;

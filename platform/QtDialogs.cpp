@@ -33,16 +33,19 @@ private:
     QPointer<QWidget> m_window;
 };
 
-}  // namespace
-
-void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& title)
+// Shows a box of `buttons`, no icon and `prompt`, modal, until it is closed; the button clicked,
+// or NoButton when the box went with its owner.
+QMessageBox::StandardButton showBox(QWidget* owner, const QString& prompt, const QString& title,
+                                    QMessageBox::StandardButtons buttons)
 {
     // Kept on the heap: should its owner go while the box is open, the box goes with it instead of
     // being destroyed twice.
     const KeyboardReturns keyboard;
     QPointer<QMessageBox> box = new QMessageBox(owner);
     box->setIcon(QMessageBox::NoIcon);
-    box->setStandardButtons(QMessageBox::Ok);
+    box->setStandardButtons(buttons);
+    if (buttons.testFlag(QMessageBox::No))
+        box->setDefaultButton(QMessageBox::No);
     box->setWindowTitle(literalTitle(title));
     // Messages name skin folders and paths, which Qt would take for rich text where they look
     // like markup, loading the pictures they name.
@@ -52,7 +55,20 @@ void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& ti
     // Modal over every window of the game, a box that could stay minimised would leave the game
     // with no window to use. Its size is known only once it shows; the centring follows it.
     frameAsDialog(box, QtProgramFacts().workArea());
-    box->exec();
+    const int clicked = box->exec();
+    return box ? QMessageBox::StandardButton(clicked) : QMessageBox::NoButton;
+}
+
+}  // namespace
+
+void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& title)
+{
+    showBox(owner, prompt, title, QMessageBox::Ok);
+}
+
+bool QtDialogs::question(QWidget* owner, const QString& prompt, const QString& title)
+{
+    return showBox(owner, prompt, title, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& title)

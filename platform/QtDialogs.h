@@ -5,5 +5,6 @@
 class QtDialogs final : public Dialogs {
 public:
     void message(QWidget* owner, const QString& prompt, const QString& title) override;
+    bool question(QWidget* owner, const QString& prompt, const QString& title) override;
     QString input(QWidget* owner, const QString& prompt, const QString& title) override;
 };

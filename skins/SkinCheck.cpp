@@ -1,6 +1,7 @@
 #include "SkinCheck.h"
 
 #include "formats/NumberText.h"
+#include "formats/PrintableText.h"
 #include "layouts/PlayWindowLayout.h"
 #include "platform/ProgramFacts.h"
 #include "rules/Grid.h"
@@ -11,23 +12,7 @@
 namespace {
 
 // The report is read in a terminal, which would act on control characters in a skin's values or
-// file names: each is written as an escape, and so are the marks that reorder or hide text.
-QString printable(const QString& text)
-{
-    QString shown;
-    for (const char32_t c : text.toUcs4()) {
-        const QChar::Category kind = QChar::category(c);
-        if (kind != QChar::Other_Control && kind != QChar::Other_Format
-            && kind != QChar::Separator_Line && kind != QChar::Separator_Paragraph)
-            shown += QString::fromUcs4(&c, 1);
-        else
-            shown +=
-                (c <= 0xff ? QStringLiteral("\\x") : QStringLiteral("\\u"))
-                + QString::number(uint(c), 16).rightJustified(c <= 0xff ? 2 : 4, u'0').toUpper();
-    }
-    return shown;
-}
-
+// file names.
 SkinCheck refusal(const QString& report)
 {
     return {false, printable(report), {}, {}, {}};

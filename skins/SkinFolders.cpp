@@ -7,7 +7,8 @@
 
 bool isSkinName(const QString& name)
 {
-    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    // A hidden folder is listed nowhere, and the installs' staging folders are hidden.
+    if (name.trimmed().isEmpty() || name.startsWith(u'.'))
         return false;
     return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
 }

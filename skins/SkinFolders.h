@@ -11,8 +11,9 @@ class ProgramFacts;
 // its folder's bare name; where both folders hold a skin of that name, the program's is used.
 // Nothing here creates a folder.
 
-// True when `name` can only name a folder directly inside a skins folder: not blank, not "." or
-// "..", and without '/', '\' or NUL. Anything else would reach outside the skins folders.
+// True when `name` can only name a folder directly inside a skins folder, and not a hidden one:
+// not blank, not starting with '.', and without '/', '\' or NUL. Anything else would reach
+// outside the skins folders.
 bool isSkinName(const QString& name);
 
 // The skins folders that exist or may come to, the program's first; each without a trailing

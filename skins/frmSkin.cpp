@@ -4,10 +4,27 @@
 #include "platform/Platform.h"
 #include "rules/SettingKeys.h"
 #include "skins/SkinFolders.h"
+#include "skins/SkinInstall.h"
 
+#include <QDropEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <optional>
+
+namespace {
+
+// The one local file or folder a drag carries; none for anything else.
+std::optional<QString> droppedPath(const QMimeData* data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return std::nullopt;
+    return data->urls().front().toLocalFile();
+}
+
+}  // namespace
 
 frmSkin::frmSkin(Platform& platform)
     : Form(platform, skinSelectorLayout())
@@ -23,8 +40,10 @@ bool isWebAddress(const QString& address)
 
 void frmSkin::connectControls()
 {
-    connect(control<QListWidget>("List1"), &QListWidget::currentRowChanged, this,
-            &frmSkin::List1_Click);
+    auto* list = control<QListWidget>("List1");
+    connect(list, &QListWidget::currentRowChanged, this, &frmSkin::List1_Click);
+    list->viewport()->setAcceptDrops(true);
+    list->viewport()->installEventFilter(this);
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Unload(); });
     onClick("Command3", [this] { Form_Load(); });
@@ -98,4 +117,46 @@ void frmSkin::websitetext_Click()
 {
     if (isWebAddress(SkinWebSite))
         m_platform.shell.open(QUrl(SkinWebSite.trimmed()));
+}
+
+bool frmSkin::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return Form::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const std::optional<QString> path = droppedPath(drop->mimeData());
+    if (!path) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    // After the drop has ended: the questions and messages of an install must not hold the
+    // program that the drag came from.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, path = *path] { installDropped(path); }, Qt::QueuedConnection);
+    return true;
+}
+
+void frmSkin::installDropped(const QString& path)
+{
+    const QString title = QStringLiteral("Kriel - Install Skin");
+    const SkinInstall install = installSkin(path, m_platform.facts, [&](const QString& name) {
+        return m_platform.dialogs.question(
+            window(),
+            QStringLiteral("Your own skins already hold one called \"%1\". Replace it with the "
+                           "new one?\n\nNo keeps it, and installs the new one under another name.")
+                .arg(name),
+            title);
+    });
+    if (!install.ok()) {
+        m_platform.dialogs.message(window(), install.refusal, title);
+        return;
+    }
+    if (!isLoaded())
+        return;
+    FillSkinList(skinsFolders(m_platform.facts));
+    auto* list = control<QListWidget>("List1");
+    list->setCurrentItem(list->findItems(install.name, Qt::MatchExactly).value(0));
 }

@@ -1,3 +1,5 @@
+#include "support/ArchiveWriter.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -8,7 +10,8 @@
 
 namespace {
 
-const QString GameUsage = "usage: kriel [-h | --help | -v | --version] [Qt's options]\n";
+const QString GameUsage = "usage: kriel [-h | --help | -v | --version] [Qt's options]\n"
+                          "       kriel --install-skin FILE|FOLDER\n";
 const QString CheckUsage = "usage: kriel-skincheck [--render OUT.png] FOLDER\n"
                            "       kriel-skincheck -h | --help | -v | --version\n";
 const QString NoDisplay = "kriel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY "
@@ -72,6 +75,8 @@ private slots:
             << QStringList{"--help=1"} << "Unexpected value after '--help'.";
         QTest::newRow("Qt's without value")
             << QStringList{"-platform"} << "Missing value after '-platform'.";
+        QTest::newRow("no skin to install")
+            << QStringList{"--install-skin"} << "Missing value after '--install-skin'.";
     }
 
     void gameRefusesWhatItDoesNotKnow()
@@ -209,6 +214,30 @@ private slots:
             run(KRIEL_PROGRAM, NoSuchPlatform + QStringList{"--", "-platform", "offscreen"});
         QCOMPARE(r.value(0), "crashed");
         QVERIFY2(r.value(2).contains(QtGotItsOptions), qPrintable(r.value(2)));
+    }
+
+    // A skin is installed with no display, the player told where and under which name, or why
+    // not, in terminal-safe text.
+    void gameInstallsASkinWithoutAWindow()
+    {
+        const QTemporaryDir dir;
+        const QString zip = dir.filePath("Lagoon.zip");
+        QVERIFY(writeArchive(zip, skinEntries(KRIEL_DATA_DIR "/Skins/Default", "")));
+        const QStringList set{"HOME=/nonexistent", "XDG_DATA_HOME=" + dir.path(),
+                              "XDG_RUNTIME_DIR=" + dir.path()};
+        const QString skins = dir.path() + "/kriel/Skins/";
+        QCOMPARE(run(KRIEL_PROGRAM, {"--install-skin", zip}, set),
+                 QStringList({"0", "installed \"Lagoon\" into " + skins + "Lagoon\n", ""}));
+        QCOMPARE(run(KRIEL_PROGRAM, {"--install-skin=" + zip}, set),
+                 QStringList({"0",
+                              "installed \"Lagoon (2)\" into " + skins
+                                  + "Lagoon (2), as a skin called \"Lagoon\" was there already\n",
+                              ""}));
+        QVERIFY(writeArchive(zip, {{"L\x1b[2J/skin.bmp", "x", ArchiveEntry::Kind::Link}}));
+        QCOMPARE(run(KRIEL_PROGRAM, {"--install-skin", zip}, set),
+                 QStringList({"1", "",
+                              "kriel: The archive holds a link (L\\x1B[2J/skin.bmp), which a skin "
+                              "never needs.\n"}));
     }
 
     // A skin's author reads the answer from the status: 0 (and the picture) for a skin the game

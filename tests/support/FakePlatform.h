@@ -38,16 +38,21 @@ struct RecordingSound final : SoundPlayer {
     QStringList prepared;
 };
 
-// Records every box shown; input boxes answer from a script. `whileOpen` runs inside each box, as
-// the timer's ticks would while a real one waits for the player.
+// Records every box shown; input boxes and questions answer from scripts. `whileOpen` runs inside
+// each box, as the timer's ticks would while a real one waits for the player.
 struct ScriptedDialogs final : Dialogs {
     struct Box {
-        QString kind, prompt, title;  // kind: "message" or "input"
+        QString kind, prompt, title;  // kind: "message", "question" or "input"
     };
 
     void message(QWidget*, const QString& prompt, const QString& title) override
     {
         open({QStringLiteral("message"), prompt, title});
+    }
+    bool question(QWidget*, const QString& prompt, const QString& title) override
+    {
+        open({QStringLiteral("question"), prompt, title});
+        return !replies.empty() && replies.takeFirst();
     }
     QString input(QWidget*, const QString& prompt, const QString& title) override
     {
@@ -57,6 +62,7 @@ struct ScriptedDialogs final : Dialogs {
 
     QList<Box> shown;
     QStringList answers;  // for input boxes; "" (Cancel) once they run out
+    QList<bool> replies;  // for questions; No once they run out
     std::function<void()> whileOpen;
 
 private:
