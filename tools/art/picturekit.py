@@ -13,6 +13,7 @@ does), so redrawing a picture that has not changed leaves its file alone.
 import configparser
 import math
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -608,8 +609,17 @@ def output_folder(args, *default):
     return folder
 
 
+def homepage():
+    """The project's homepage, as project() in the top CMakeLists.txt gives it."""
+    with open(os.path.join(REPO, 'CMakeLists.txt'), encoding='utf-8') as fh:
+        found = re.search(r'HOMEPAGE_URL\s+"([^"]+)"', fh.read())
+    return found.group(1) if found else None
+
+
 def check_skin_config(folder, play_x, play_y, score_x, score_y, cell):
-    """Warns when the skin's config.ini disagrees with the numbers drawn."""
+    """Warns when the skin's config.ini disagrees with the numbers drawn, or
+    when a skin that comes with the game points anywhere but the project's
+    homepage."""
     path = os.path.join(folder, 'config.ini')
     if not os.path.exists(path):
         return
@@ -623,3 +633,8 @@ def check_skin_config(folder, play_x, play_y, score_x, score_y, cell):
         if got is None or float(got) != value:
             print('warning: %s [%s] %s is %s, the picture is drawn for %s'
                   % (path, section, key, got, value), file=sys.stderr)
+    shipped = os.path.normpath(os.path.join(REPO, 'data', 'Skins'))
+    website = ini.get('Info', 'WebSite', fallback=None)
+    if os.path.dirname(os.path.normpath(folder)) == shipped and website != homepage():
+        print('warning: %s [Info] WebSite is %s, not the homepage %s'
+              % (path, website, homepage()), file=sys.stderr)
