@@ -32,9 +32,9 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (LETTERS, AlphaCanvas, Canvas, StrokeFont, check_skin_config,  # noqa: E402
-                        circle, convert_to_gif, cut_to_key, hard_alpha, output_folder, rbox,
-                        subtract, write_bmp, write_keyed_preview)
+from picturekit import (LETTERS, REPO, AlphaCanvas, Canvas, StrokeFont,  # noqa: E402
+                        check_skin_config, circle, convert_to_gif, cut_to_key, hard_alpha,
+                        output_folder, rbox, subtract, write_bmp, write_keyed_preview)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -81,8 +81,13 @@ def contrast(a, b):
 
 
 def config_colours(folder):
+    """The game's colours from the config.ini in `folder`, or from the one
+    that comes with the game when the folder has none yet."""
+    path = os.path.join(folder, 'config.ini')
+    if not os.path.exists(path):
+        path = os.path.join(REPO, 'data', 'Skins', 'HighContrast', 'config.ini')
     ini = configparser.ConfigParser(interpolation=None)
-    ini.read(os.path.join(folder, 'config.ini'))
+    ini.read(path)
 
     def colour(name):
         return tuple(min(255, int(ini.get('Colors', name + c))) for c in 'RGB')
