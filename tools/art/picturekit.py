@@ -13,6 +13,7 @@ does), so redrawing a picture that has not changed leaves its file alone.
 import configparser
 import math
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -291,6 +292,75 @@ class StrokeFont:
         f = self.shape(text, 0, y, cap, stroke, gap)
         width = f.box[2] - f.box[0]
         return shifted(f, mid - width / 2.0 - f.box[0], 0)
+
+
+# An upright alphabet of single strokes for the scripts that need more than a
+# title: capitals, digits and a little punctuation, in StrokeFont's units.
+LETTERS = {
+    'A': (0.66, [[(0, 1), (0.33, 0), (0.66, 1)], [(0.12, 0.64), (0.54, 0.64)]]),
+    'B': (0.56, [[(0, 0.5), (0, 0), (0.28, 0)] + arc(0.28, 0.25, 0.24, 0.25, -90, 90, 12) + [(0, 0.5)],
+                 [(0, 0.5), (0.30, 0.5)] + arc(0.30, 0.75, 0.26, 0.25, -90, 90, 12) + [(0, 1), (0, 0.5)]]),
+    'C': (0.62, [arc(0.36, 0.5, 0.36, 0.5, -45, -315, 28)]),
+    'D': (0.60, [[(0.20, 0), (0, 0), (0, 1), (0.20, 1)], arc(0.20, 0.5, 0.40, 0.5, -90, 90)]),
+    'E': (0.48, [[(0.48, 0), (0, 0), (0, 1), (0.48, 1)], [(0, 0.5), (0.40, 0.5)]]),
+    'F': (0.46, [[(0.46, 0), (0, 0), (0, 1)], [(0, 0.5), (0.38, 0.5)]]),
+    'G': (0.72, [arc(0.36, 0.5, 0.36, 0.5, -50, -360, 32) + [(0.42, 0.5)]]),
+    'H': (0.58, [[(0, 0), (0, 1)], [(0.58, 0), (0.58, 1)], [(0, 0.5), (0.58, 0.5)]]),
+    'I': (0.0, [[(0, 0), (0, 1)]]),
+    'J': (0.44, [[(0.44, 0), (0.44, 0.72)] + arc(0.22, 0.72, 0.22, 0.28, 0, 180, 12)]),
+    'K': (0.60, [[(0, 0), (0, 1)], [(0.60, 0), (0.02, 0.60)], [(0.22, 0.40), (0.62, 1)]]),
+    'L': (0.46, [[(0, 0), (0, 1), (0.46, 1)]]),
+    'M': (0.74, [[(0, 1), (0, 0), (0.37, 0.62), (0.74, 0), (0.74, 1)]]),
+    'N': (0.60, [[(0, 1), (0, 0), (0.60, 1), (0.60, 0)]]),
+    'O': (0.86, [arc(0.43, 0.5, 0.43, 0.5, 0, 360, 40)]),
+    'P': (0.56, [[(0, 1), (0, 0), (0.30, 0)] + arc(0.30, 0.26, 0.26, 0.26, -90, 90) + [(0.30, 0.52), (0, 0.52)]]),
+    'Q': (0.86, [arc(0.43, 0.5, 0.43, 0.5, 0, 360, 40), [(0.54, 0.70), (0.86, 1)]]),
+    'R': (0.60, [[(0, 1), (0, 0), (0.32, 0)] + arc(0.32, 0.26, 0.26, 0.26, -90, 90) + [(0.32, 0.52), (0, 0.52)],
+                 [(0.30, 0.52), (0.62, 1)]]),
+    'S': (0.56, [arc(0.28, 0.25, 0.28, 0.25, -25, -270) + arc(0.28, 0.75, 0.28, 0.25, -90, 155)]),
+    'T': (0.60, [[(0, 0), (0.60, 0)], [(0.30, 0), (0.30, 1)]]),
+    'U': (0.62, [[(0, 0), (0, 0.69)] + arc(0.31, 0.69, 0.31, 0.31, 180, 0) + [(0.62, 0)]]),
+    'V': (0.64, [[(0, 0), (0.32, 1), (0.64, 0)]]),
+    'W': (0.90, [[(0, 0), (0.22, 1), (0.45, 0.30), (0.68, 1), (0.90, 0)]]),
+    'X': (0.60, [[(0, 0), (0.60, 1)], [(0.60, 0), (0, 1)]]),
+    'Y': (0.64, [[(0, 0), (0.32, 0.52), (0.64, 0)], [(0.32, 0.52), (0.32, 1)]]),
+    'Z': (0.56, [[(0, 0), (0.56, 0), (0, 1), (0.56, 1)]]),
+    '0': (0.52, [arc(0.26, 0.5, 0.26, 0.5, 0, 360, 32)]),
+    '1': (0.30, [[(0, 0.2), (0.26, 0), (0.26, 1)]]),
+    '2': (0.52, [arc(0.26, 0.27, 0.26, 0.27, 200, 360, 12) + [(0.52, 0.30), (0, 1), (0.54, 1)]]),
+    '3': (0.50, [arc(0.24, 0.25, 0.24, 0.25, -160, 90, 16), arc(0.24, 0.74, 0.26, 0.26, -90, 160, 16)]),
+    '4': (0.54, [[(0.40, 1), (0.40, 0), (0, 0.68), (0.54, 0.68)]]),
+    '5': (0.50, [[(0.46, 0), (0.06, 0), (0.03, 0.46)] + arc(0.24, 0.70, 0.26, 0.30, -140, 150, 20)]),
+    '6': (0.52, [arc(0.27, 0.5, 0.27, 0.5, -70, -180, 10) + arc(0.26, 0.72, 0.26, 0.28, 180, 540, 28)]),
+    '7': (0.50, [[(0, 0), (0.50, 0), (0.16, 1)]]),
+    '8': (0.52, [arc(0.26, 0.25, 0.22, 0.25, 90, 450, 24), arc(0.26, 0.74, 0.26, 0.26, -90, 270, 28)]),
+    '9': (0.52, [arc(0.26, 0.28, 0.26, 0.28, 0, 360, 28), [(0.52, 0.28), (0.40, 1)]]),
+    ':': (0.0, [[(0, 0.34), (0, 0.34)], [(0, 0.94), (0, 0.94)]]),
+    '.': (0.0, [[(0, 1), (0, 1)]]),
+    '-': (0.36, [[(0, 0.55), (0.36, 0.55)]]),
+    '/': (0.40, [[(0, 1), (0.40, 0)]]),
+}
+
+
+# ----------------------------------------------------------------- texture --
+
+def lattice(ix, iy, seed):
+    """A fixed pseudo-random value in [0, 1) for a lattice point: the same on
+    every run and every machine, unlike Python's salted hashes."""
+    h = (ix * 374761393 + iy * 668265263 + seed * 2147483647) & 0xffffffff
+    h = ((h ^ (h >> 13)) * 1274126177) & 0xffffffff
+    return ((h ^ (h >> 16)) & 0xffffff) / float(1 << 24)
+
+
+def noise(x, y, size, seed=0):
+    """Smooth value noise in [0, 1) with features about `size` pixels across."""
+    fx, fy = x / size, y / size
+    ix, iy = int(math.floor(fx)), int(math.floor(fy))
+    tx, ty = fx - ix, fy - iy
+    tx, ty = tx * tx * (3 - 2 * tx), ty * ty * (3 - 2 * ty)
+    top = lattice(ix, iy, seed) + (lattice(ix + 1, iy, seed) - lattice(ix, iy, seed)) * tx
+    bottom = lattice(ix, iy + 1, seed) + (lattice(ix + 1, iy + 1, seed) - lattice(ix, iy + 1, seed)) * tx
+    return top + (bottom - top) * ty
 
 
 # ---------------------------------------------------------------- canvases --
@@ -590,6 +660,12 @@ def write_gif(path, art, colours):
         fh.write(gif)
 
 
+def hard_alpha(rows, threshold=128):
+    """RGBA rows with every pixel either opaque or see-through, as a GIF
+    holds them: the pixels at least `threshold` opaque are kept whole."""
+    return [[p[:3] + (255,) if p[3] >= threshold else (0, 0, 0, 0) for p in row] for row in rows]
+
+
 def convert_to_gif(path, rows):
     """A GIF of RGBA rows, palette chosen by ImageMagick's `convert`."""
     with tempfile.TemporaryDirectory() as tmp:
@@ -608,8 +684,17 @@ def output_folder(args, *default):
     return folder
 
 
+def homepage():
+    """The project's homepage, as project() in the top CMakeLists.txt gives it."""
+    with open(os.path.join(REPO, 'CMakeLists.txt'), encoding='utf-8') as fh:
+        found = re.search(r'HOMEPAGE_URL\s+"([^"]+)"', fh.read())
+    return found.group(1) if found else None
+
+
 def check_skin_config(folder, play_x, play_y, score_x, score_y, cell):
-    """Warns when the skin's config.ini disagrees with the numbers drawn."""
+    """Warns when the skin's config.ini disagrees with the numbers drawn, or
+    when a skin that comes with the game points anywhere but the project's
+    homepage."""
     path = os.path.join(folder, 'config.ini')
     if not os.path.exists(path):
         return
@@ -623,3 +708,8 @@ def check_skin_config(folder, play_x, play_y, score_x, score_y, cell):
         if got is None or float(got) != value:
             print('warning: %s [%s] %s is %s, the picture is drawn for %s'
                   % (path, section, key, got, value), file=sys.stderr)
+    shipped = os.path.normpath(os.path.join(REPO, 'data', 'Skins'))
+    website = ini.get('Info', 'WebSite', fallback=None)
+    if os.path.dirname(os.path.normpath(folder)) == shipped and website != homepage():
+        print('warning: %s [Info] WebSite is %s, not the homepage %s'
+              % (path, website, homepage()), file=sys.stderr)
