@@ -13,6 +13,8 @@
 namespace {
 
 const QString StagingPrefix = QStringLiteral(".install-");
+// In a staging folder: the player's skin that the install replaces, under its own name.
+const QString Replaced = QStringLiteral("replaced");
 // Free names are looked for up to "Name (99)".
 constexpr int MostCopies = 99;
 
@@ -73,8 +75,10 @@ SkinInstall moveIntoPlace(const QString& staged, const QString& staging, SkinIns
                            .arg(install.wanted)
                            .arg(MostCopies));
     install.path = folders.back() + u'/' + install.name;
-    const QString aside = staging + QStringLiteral("/replaced");
-    if (install.replaced && !QDir().rename(install.path, aside))
+    // Named so that a start after an install cut short here can put the skin back.
+    const QString aside = staging + u'/' + Replaced + u'/' + install.name;
+    if (install.replaced
+        && !(QDir().mkdir(staging + u'/' + Replaced) && QDir().rename(install.path, aside)))
         return refused(QStringLiteral("Your skin \"%1\" could not be moved aside to be replaced; "
                                       "it is left as it was.")
                            .arg(install.name));
@@ -125,8 +129,13 @@ void removeInstallLeftovers(const ProgramFacts& facts)
         return;
     // Not through a link, which would remove what it points to.
     const QDir own(folders.back());
-    for (const QString& name :
-         own.entryList({StagingPrefix + u'*'},
-                       QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot))
+    const auto dirs = QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot;
+    for (const QString& name : own.entryList({StagingPrefix + u'*'}, dirs)) {
+        // A skin moved aside for one that never came in goes back where it was.
+        const QDir aside(own.filePath(name) + u'/' + Replaced);
+        for (const QString& skin : aside.entryList(dirs))
+            if (isSkinName(skin) && !occupied(own.filePath(skin)))
+                QDir().rename(aside.filePath(skin), own.filePath(skin));
         QDir(own.filePath(name)).removeRecursively();
+    }
 }

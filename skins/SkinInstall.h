@@ -34,6 +34,7 @@ struct SkinInstall {
 SkinInstall installSkin(const QString& source, const ProgramFacts& facts,
                         const ReplaceQuestion& replace);
 
-// Removes the staging folders that installs cut short left in the player's skins folder. Run
-// once as the program starts, before it could begin an install of its own.
+// Removes the staging folders that installs cut short left in the player's skins folder, putting
+// back a skin of the player's that one had moved aside to replace and not yet replaced. Run once
+// as the program starts, before it could begin an install of its own.
 void removeInstallLeftovers(const ProgramFacts& facts);

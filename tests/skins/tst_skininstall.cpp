@@ -209,10 +209,13 @@ private slots:
         QVERIFY(QFile(outside.filePath("kept")).open(QIODevice::WriteOnly));
         QVERIFY(QFile::link(outside.path(), s.own() + "/.install-link"));
         QVERIFY(QDir().mkpath(s.own() + "/.hidden"));
+        // Killed while replacing: Mine moved aside and the new one not yet in; Lagoon's already in.
+        for (const char* aside : {"/replaced/Mine", "/replaced/Lagoon"})
+            QVERIFY(QDir().mkpath(left + aside));
         QVERIFY(!isSkinName(".install-Ab12Cd") && !isSkinName(".hidden"));
         QCOMPARE(skinNames(s.facts), QStringList({"Default", "Lagoon"}));
         removeInstallLeftovers(s.facts);
-        QCOMPARE(s.ownEntries(), QStringList({".hidden", ".install-link", "Lagoon"}));
+        QCOMPARE(s.ownEntries(), QStringList({".hidden", ".install-link", "Lagoon", "Mine"}));
         QVERIFY(QFile::exists(outside.filePath("kept")));
     }
 
