@@ -12,18 +12,16 @@
 
 namespace {
 
-constexpr qint64 LargePicturePixels = 1'000'000;
-
 PictureResult refused(const QString& why)
 {
     return {QImage(), why};
 }
 
-// A large picture is decoded onto memory of its own; a reader that cannot use it takes other.
+// A large picture is decoded onto memory mapped for it; a reader that cannot use it takes other.
 QImage decode(QImageReader& reader, QSize size)
 {
     QImage picture;
-    if (qint64(size.width()) * size.height() >= LargePicturePixels)
+    if (qint64(size.width()) * size.height() * 4 >= qint64(MappedPictureBytes))
         picture = pictureOnOwnMemory(size, reader.imageFormat());
     if (!reader.read(&picture))
         return {};

@@ -1,17 +1,24 @@
 #include "PictureMemory.h"
 
+#include <new>
 #include <sys/mman.h>
 
 void PictureMemoryRelease::operator()(quint8* memory) const
 {
-    if (memory)
-        munmap(memory, bytes);
+    if (!memory)
+        return;
+    if (mappedBytes)
+        munmap(memory, mappedBytes);
+    else
+        delete[] memory;
 }
 
 PictureMemory pictureMemory(std::size_t bytes)
 {
     if (bytes == 0)
         return {};
+    if (bytes < MappedPictureBytes)
+        return PictureMemory(new (std::nothrow) quint8[bytes](), {});
     // Anonymous memory comes zeroed. Without huge pages it is only slower to touch.
     void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED)

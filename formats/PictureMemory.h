@@ -5,11 +5,15 @@
 #include <cstddef>
 #include <memory>
 
-// Memory for the pixels of a large picture, asked of the kernel in huge pages where it allows
-// them. A 100 MB skin is otherwise first touched in twenty-five thousand page faults, which on a
-// busy or virtual machine take longer than decoding it.
+// Memory for the pixels of a picture. From this size on it is mapped afresh for each picture and
+// asked of the kernel in huge pages where it allows them: a 100 MB skin is otherwise first touched
+// in twenty-five thousand page faults, which on a busy or virtual machine take longer than decoding
+// it. Smaller buffers come from the heap, which gives back what the last picture freed, untouched
+// by faults again.
+inline constexpr std::size_t MappedPictureBytes = std::size_t(32) << 20;
+
 struct PictureMemoryRelease {
-    std::size_t bytes = 0;
+    std::size_t mappedBytes = 0;  // 0 for memory from the heap
     void operator()(quint8* memory) const;
 };
 using PictureMemory = std::unique_ptr<quint8[], PictureMemoryRelease>;

@@ -602,16 +602,15 @@ private slots:
                  outcome);
     }
 
-    // A picture of a million pixels or more is decoded onto memory of the loader's own: every
-    // pixel still comes out in place.
+    // A picture of 32 MB or more is decoded onto memory mapped for it: every pixel still comes out
+    // in place.
     void largePictureComesOutWhole()
     {
-        QImage source(1001, 1000, QImage::Format_RGB32);
+        QImage source(4096, 2049, QImage::Format_RGB32);
         for (int y = 0; y < source.height(); ++y)
             for (int x = 0; x < source.width(); ++x)
                 source.setPixel(x, y, qRgb(x, y, x ^ y));
-        for (const char* format : {"bmp", "png"})
-            QCOMPARE(pictureFromBytes(writtenPicture(source, format)).picture, source);
+        QCOMPARE(pictureFromBytes(writtenPicture(source, "bmp")).picture, source);
     }
 
 private:
