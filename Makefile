@@ -101,7 +101,7 @@ screenshots: deps
 bench:
 	@scripts/install-deps bench
 	@cmake --preset default > /dev/null
-	@cmake --build --preset default --target kriel gamedata kriel_micro kriel_pace kriel_floor window_probe
+	@cmake --build --preset default --target kriel gamedata kriel_micro kriel_pace kriel_selector kriel_floor window_probe
 	@python3 bench/run-benchmarks $(BUILD_DIR)
 
 format:

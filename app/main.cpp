@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/InstallSkinCommand.h"
 #include "app/Startup.h"
+#include "engine/SkinPreview.h"
 #include "engine/Windows.h"
 #include "engine/frmMain.h"
 #include "layouts/BuiltInPictures.h"
@@ -116,7 +117,9 @@ int main(int argc, char* argv[])
     frmGameOver gameOver(platform, windows);
     frmHighScore highScore(platform, windows);
     frmOptions options(platform, windows);
-    frmSkin skins(platform);
+    frmSkin skins(platform, [](const SkinCheck& skin, const PixelScale& scale) {
+        return renderPlayWindow(previewBoard(skin.board), skin.look, skin.outline, scale);
+    });
     windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
 
     menu.Show();

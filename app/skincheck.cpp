@@ -7,7 +7,7 @@
 
 #include "app/CommandLine.h"
 #include "engine/SkinPreview.h"
-#include "platform/ProgramFacts.h"
+#include "platform/StandardScreen.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -16,17 +16,6 @@
 #include <cstdio>
 
 namespace {
-
-// Pixel values as the game reads them on a screen of 96 dots per inch.
-class StandardScreen final : public ProgramFacts {
-public:
-    QString programFolder() const override { return {}; }
-    QString dataHome() const override { return {}; }
-    float twipsPerPixelX() const override { return 15; }
-    float twipsPerPixelY() const override { return 15; }
-    QList<QRect> screenAreas() const override { return {}; }
-    QRect workArea() const override { return {}; }
-};
 
 const char Usage[] = "usage: kriel-skincheck [--render OUT.png] FOLDER\n"
                      "       kriel-skincheck -h | --help | -v | --version\n";

@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QHash>
+#include <QMutex>
 
 #include <algorithm>
 #include <cmath>
@@ -23,8 +24,11 @@ QFont layoutFont(const FontSpec& wanted, float twipsPerPixel)
     substituteOnce();
     const int pixels = std::max(1, int(std::lround(wanted.pointSize * 20 / twipsPerPixel)));
     // A font made once keeps the face it was matched to; making it afresh for every paint asks
-    // the font database again each time, and that costs more than the painting.
+    // the font database again each time, and that costs more than the painting. Skin previews
+    // are painted on threads of their own.
     static QHash<QString, QFont> made;
+    static QMutex madeLock;
+    const QMutexLocker locked(&madeLock);
     const QString key = wanted.face + QLatin1Char('/') + QString::number(pixels)
                         + (wanted.bold ? QLatin1String("/bold") : QLatin1String());
     auto found = made.constFind(key);

@@ -24,6 +24,9 @@ public:
     // separator ("" for none): XDG_DATA_HOME, else ~/.local/share. The game writes there only to
     // install a skin.
     virtual QString dataHome() const = 0;
+    // The same for cached data that may be deleted at any time ("" for none): XDG_CACHE_HOME,
+    // else ~/.cache.
+    virtual QString cacheHome() const = 0;
     // Twips (1/1440 inch) per logical pixel; 15 on a 96 dots-per-inch screen.
     virtual float twipsPerPixelX() const = 0;
     virtual float twipsPerPixelY() const = 0;

@@ -5,10 +5,14 @@
 #include "QtProgramFacts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
 
 namespace {
 
@@ -59,6 +63,44 @@ QMessageBox::StandardButton showBox(QWidget* owner, const QString& prompt, const
     return box ? QMessageBox::StandardButton(clicked) : QMessageBox::NoButton;
 }
 
+// Qt's own file dialog goes into the folder selected when Open is pressed; this one takes it, and
+// a double click still goes in.
+class FileOrFolderDialog final : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (chosen.size() == 1 && QFileInfo(chosen.front()).isDir())
+            done(QDialog::Accepted);
+        else
+            QFileDialog::accept();
+    }
+};
+
+// The standard folder of that kind where it exists, else the home folder: the file dialog would
+// take the name of a missing folder for the file's.
+QString startFolder(QStandardPaths::StandardLocation kind)
+{
+    const QString folder = QStandardPaths::writableLocation(kind);
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+// Shows the file dialog `box` modal until it is closed: the path chosen, or "" on Cancel or when
+// the box went with its owner.
+QString chosenPath(QFileDialog* box)
+{
+    const KeyboardReturns keyboard;
+    const QPointer<QFileDialog> held = box;
+    const bool accepted = box->exec() == QDialog::Accepted;
+    if (!held)
+        return {};
+    const QString path = accepted ? held->selectedFiles().value(0) : QString();
+    delete held;
+    return path;
+}
+
 }  // namespace
 
 void QtDialogs::message(QWidget* owner, const QString& prompt, const QString& title)
@@ -89,4 +131,26 @@ QString QtDialogs::input(QWidget* owner, const QString& prompt, const QString& t
     const QString text = accepted ? box->textValue() : QString();
     delete box;
     return text;
+}
+
+QString QtDialogs::chooseFileOrFolder(QWidget* owner, const QString& title,
+                                      const QString& nameFilter)
+{
+    auto* box = new FileOrFolderDialog(owner, literalTitle(title),
+                                       startFolder(QStandardPaths::DownloadLocation), nameFilter);
+    // A desktop's own dialog cannot be told to take a folder.
+    box->setOption(QFileDialog::DontUseNativeDialog);
+    box->setFileMode(QFileDialog::ExistingFile);
+    return chosenPath(box);
+}
+
+QString QtDialogs::chooseSaveFile(QWidget* owner, const QString& title, const QString& suggested,
+                                  const QString& nameFilter)
+{
+    auto* box = new QFileDialog(owner, literalTitle(title),
+                                startFolder(QStandardPaths::PicturesLocation), nameFilter);
+    box->setAcceptMode(QFileDialog::AcceptSave);
+    box->setDefaultSuffix(QFileInfo(suggested).suffix());
+    box->selectFile(suggested);
+    return chosenPath(box);
 }

@@ -28,9 +28,19 @@ QString xdgConfigHome(const QString& xdgConfigHomeVariable, const QString& home)
     return xdgBaseFolder(xdgConfigHomeVariable, home + QStringLiteral("/.config"));
 }
 
+QString xdgCacheHome(const QString& xdgCacheHomeVariable, const QString& home)
+{
+    return xdgBaseFolder(xdgCacheHomeVariable, home + QStringLiteral("/.cache"));
+}
+
 QString QtProgramFacts::dataHome() const
 {
     return xdgDataHome(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+}
+
+QString QtProgramFacts::cacheHome() const
+{
+    return xdgCacheHome(qEnvironmentVariable("XDG_CACHE_HOME"), QDir::homePath());
 }
 
 static float twipsPerPixel(qreal dotsPerInch)

@@ -3,6 +3,8 @@
 #include "Dialogs.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -71,4 +73,15 @@ bool QtShell::open(const QUrl& target)
                          QStringLiteral("Kriel - Cannot Open"));
     });
     return true;
+}
+
+bool QtShell::moveToTrash(const QString& path)
+{
+    if (QFile::moveToTrash(path))
+        return true;
+    // Where there is no trash. Removing through a link to a folder would empty what it points to.
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        return QDir(path).removeRecursively();
+    return QFile::remove(path);
 }

@@ -18,6 +18,7 @@ public:
     explicit QtShell(Dialogs& dialogs, Opener opener = desktopOpener());
     // True when the opener was asked; the message follows if it then fails.
     bool open(const QUrl& target) override;
+    bool moveToTrash(const QString& path) override;
 
     static Opener desktopOpener();
     // Runs `program` with the document's path or the address as its one argument. An opener ends

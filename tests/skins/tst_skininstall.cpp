@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -261,6 +262,12 @@ private slots:
         QVERIFY(fake.dialogs.shown[1].prompt.startsWith("\".x\" cannot name a skin"));
         QCOMPARE(fake.dialogs.shown[1].title, "Kriel - Install Skin");
         QCOMPARE(selected(), "Lagoon (2)");
+        // The list's context menu installs a folder chosen the same way.
+        fake.dialogs.paths = {s.program.skinPath()};
+        emit list->customContextMenuRequested({4, 4});
+        form.window()->findChild<QMenu*>()->actions().value(0)->trigger();
+        QCOMPARE(fake.dialogs.shown.value(2).kind, "open");
+        QCOMPARE(selected(), "Default (2)");
     }
 };
 

@@ -622,10 +622,12 @@ private slots:
         QCOMPARE(skinNames(s.fake.facts), QStringList({"aqua", "Default", "NoName"}));
         QVERIFY(!locateSkin("mine", s.fake.facts).found);
         QVERIFY(QDir(empty.path()).isEmpty());
-        // Where the data home is, by the XDG rules.
+        // Where the data and cache homes are, by the XDG rules.
         QCOMPARE(xdgDataHome("/data/home/", "/home/ann"), QStringLiteral("/data/home"));
         for (const char* ignored : {"", "data"})
             QCOMPARE(xdgDataHome(ignored, "/home/ann"), QStringLiteral("/home/ann/.local/share"));
+        QCOMPARE(xdgCacheHome("/cache/", "/home/ann") + xdgCacheHome("c", "/home/ann"),
+                 QStringLiteral("/cache/home/ann/.cache"));
     }
 
     // The selector names the current skin, or none when it has gone until a refresh finds it

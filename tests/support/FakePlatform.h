@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "support/SeededRandom.h"
 
+#include <QDir>
 #include <QList>
 #include <QMap>
 #include <QStringList>
@@ -42,7 +43,9 @@ struct RecordingSound final : SoundPlayer {
 // each box, as the timer's ticks would while a real one waits for the player.
 struct ScriptedDialogs final : Dialogs {
     struct Box {
-        QString kind, prompt, title;  // kind: "message", "question" or "input"
+        // kind: "message", "question", "input", "open" or "save"; a file box's prompt is its
+        // name filter
+        QString kind, prompt, title;
     };
 
     void message(QWidget*, const QString& prompt, const QString& title) override
@@ -59,10 +62,22 @@ struct ScriptedDialogs final : Dialogs {
         open({QStringLiteral("input"), prompt, title});
         return answers.empty() ? QString() : answers.takeFirst();
     }
+    QString chooseFileOrFolder(QWidget*, const QString& title, const QString& filter) override
+    {
+        open({QStringLiteral("open"), filter, title});
+        return paths.empty() ? QString() : paths.takeFirst();
+    }
+    QString chooseSaveFile(QWidget*, const QString& title, const QString&,
+                           const QString& filter) override
+    {
+        open({QStringLiteral("save"), filter, title});
+        return paths.empty() ? QString() : paths.takeFirst();
+    }
 
     QList<Box> shown;
     QStringList answers;  // for input boxes; "" (Cancel) once they run out
     QList<bool> replies;  // for questions; No once they run out
+    QStringList paths;    // for file boxes; "" (Cancel) once they run out
     std::function<void()> whileOpen;
 
 private:
@@ -77,13 +92,15 @@ private:
 struct FixedFacts final : ProgramFacts {
     QString programFolder() const override { return folder; }
     QString dataHome() const override { return playerData; }
+    QString cacheHome() const override { return playerCache; }
     float twipsPerPixelX() const override { return twipsAcross; }
     float twipsPerPixelY() const override { return twipsDown; }
     QList<QRect> screenAreas() const override { return screens; }
     QRect workArea() const override { return work; }
 
     QString folder;
-    QString playerData;  // none unless a test gives one
+    QString playerData;   // none unless a test gives one
+    QString playerCache;  // none unless a test gives one
     float twipsAcross = 15;
     float twipsDown = 15;
     QList<QRect> screens{QRect(0, 0, 1920, 1080)};
@@ -112,7 +129,14 @@ struct RecordingShell final : Shell {
         opened.append(target.toString());
         return true;
     }
+    // Removes what it is given, as where there is no trash.
+    bool moveToTrash(const QString& path) override
+    {
+        trashed.append(path);
+        return QDir(path).removeRecursively();
+    }
     QStringList opened;
+    QStringList trashed;
 };
 
 // Timers that tick only when a test says so. The game runs one timer at a time: the latest made.
