@@ -57,38 +57,10 @@ private:
     int count_ = 0;
 };
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// The game itself: its windows on the platform's services, until the last window has gone.
+int playGame(const char* program, const QStringList& toolkitOptions)
 {
-    const GameCommandLine line = readGameCommandLine(argumentsOf(argc, argv));
-    switch (line.request) {
-    case StartRequest::Refused:
-        std::fputs(qPrintable(QStringLiteral("kriel: ") + line.refusal + QLatin1Char('\n')),
-                   stderr);
-        std::fputs(qPrintable(usageText()), stderr);
-        return 2;
-    case StartRequest::Version:
-        std::fputs(qPrintable(versionText()), stdout);
-        return 0;
-    case StartRequest::Help: {
-        // For the program's folder; no display is opened.
-        QCoreApplication app(argc, argv);
-        const QString text = helpText(skinsFolders(QtProgramFacts()), QtSettingsStore().location());
-        std::fputs(qPrintable(text), stdout);
-        return 0;
-    }
-    case StartRequest::InstallSkin:
-        return installSkinCommand(argv[0], line.skinSource);
-    case StartRequest::Play:
-        break;
-    }
-    // Qt's own answer to a missing display is an abort with advice to reinstall.
-    if (const QString problem = chooseDisplay(line.platform, line.display); !problem.isEmpty()) {
-        std::fputs(qPrintable(problem), stderr);
-        return 1;
-    }
-    ToolkitArguments toolkit(argv[0], line.toolkitOptions);
+    ToolkitArguments toolkit(program, toolkitOptions);
     QApplication app(toolkit.count(), toolkit.values());
     QApplication::setWindowIcon(applicationIcon());
     // The game counts its own windows (its dialogs are tool windows, which Qt does not count) and
@@ -124,4 +96,38 @@ int main(int argc, char* argv[])
 
     menu.Show();
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const GameCommandLine line = readGameCommandLine(argumentsOf(argc, argv));
+    switch (line.request) {
+    case StartRequest::Refused:
+        std::fputs(qPrintable(QStringLiteral("kriel: ") + line.refusal + QLatin1Char('\n')),
+                   stderr);
+        std::fputs(qPrintable(usageText()), stderr);
+        return 2;
+    case StartRequest::Version:
+        std::fputs(qPrintable(versionText()), stdout);
+        return 0;
+    case StartRequest::Help: {
+        // For the program's folder; no display is opened.
+        QCoreApplication app(argc, argv);
+        const QString text = helpText(skinsFolders(QtProgramFacts()), QtSettingsStore().location());
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+    case StartRequest::InstallSkin:
+        return installSkinCommand(argv[0], line.skinSource);
+    case StartRequest::Play:
+        break;
+    }
+    // Qt's own answer to a missing display is an abort with advice to reinstall.
+    if (const QString problem = chooseDisplay(line.platform, line.display); !problem.isEmpty()) {
+        std::fputs(qPrintable(problem), stderr);
+        return 1;
+    }
+    return playGame(argv[0], line.toolkitOptions);
 }
