@@ -507,6 +507,10 @@ def cut_to_key(cv, body, key):
     """Sets every pixel outside `body` to the key colour, with a hard edge so
     that no blend of body and key is left, and rounds the rest.
 
+    Draw the body on a canvas filled with its rim colour, not the key
+    colour, so that its smoothed edge blends towards the rim and never
+    towards the key.
+
     The game treats the key colour as see-through and always cuts away the
     rightmost column, so that column is keyed too."""
     w, h = cv.w, cv.h
@@ -676,6 +680,11 @@ def convert_to_gif(path, rows):
 
 # ------------------------------------------------------------------- skins --
 
+# The game's own numbers, the same whatever the skin.
+GRID = 19                    # the play area is GRID x GRID cells
+LAMP = (408, 104, 25)        # x, y, size: where the game parks the notifier box before play
+
+
 def output_folder(args, *default):
     """The folder named by args[0], else `default` under the repository
     root; made if it is missing."""
@@ -713,3 +722,37 @@ def check_skin_config(folder, play_x, play_y, score_x, score_y, cell):
     if os.path.dirname(os.path.normpath(folder)) == shipped and website != homepage():
         print('warning: %s [Info] WebSite is %s, not the homepage %s'
               % (path, website, homepage()), file=sys.stderr)
+
+
+def check_play_field(cv, x0, y0, size, stands_out, what='something bright'):
+    """Stops the script when any pixel of the size x size square whose top
+    left is (x0, y0) stands_out(pixel): the kriel and the food the game draws
+    there must not be mistaken for the picture under them."""
+    for y in range(y0, y0 + size):
+        for x in range(x0, x0 + size):
+            if stands_out(cv.px[y * cv.w + x]):
+                raise SystemExit('%s on the play field at %d,%d' % (what, x, y))
+
+
+def run_skin_script(name, draw, food_rows, key, play_x, play_y, score_x, score_y, cell):
+    """The command line of a skin's script: [SKIN_FOLDER] [--preview PNG].
+
+    Writes skin.bmp from the Canvas draw(folder) returns and food.gif from
+    the RGBA rows of food_rows() into SKIN_FOLDER, data/Skins/<name> when none
+    is given; with --preview also a PNG of the skin as the window shows it,
+    `key` see-through.  Then warns where the folder's config.ini disagrees
+    with the numbers the picture is drawn for."""
+    args = sys.argv[1:]
+    preview = None
+    if '--preview' in args:
+        i = args.index('--preview')
+        preview = args[i + 1]
+        del args[i:i + 2]
+    folder = output_folder(args, 'data', 'Skins', name)
+    cv = draw(folder)
+    write_bmp(os.path.join(folder, 'skin.bmp'), cv)
+    convert_to_gif(os.path.join(folder, 'food.gif'), food_rows())
+    if preview:
+        write_keyed_preview(preview, cv, key)
+    check_skin_config(folder, play_x, play_y, score_x, score_y, cell)
+    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')

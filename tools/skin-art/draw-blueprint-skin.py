@@ -27,10 +27,9 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (LETTERS, AlphaCanvas, Canvas, StrokeFont, check_skin_config,  # noqa: E402
-                        circle, clamp, convert_to_gif, cut_to_key, hard_alpha, lit, mix,
-                        noise, output_folder, polygon, rbox, shifted, strokes, subtract,
-                        write_bmp, write_keyed_preview)
+from picturekit import (GRID, LAMP, LETTERS, AlphaCanvas, Canvas, StrokeFont,  # noqa: E402
+                        check_play_field, circle, clamp, cut_to_key, hard_alpha, lit, mix,
+                        noise, polygon, rbox, run_skin_script, shifted, strokes, subtract)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -38,11 +37,9 @@ W, H = 472, 348
 KEY = (255, 0, 255)          # transparent colour: bottom-left pixel
 
 CELL = 15                    # [Ratio] SizeRatio
-GRID = 19
 AREA = CELL * GRID           # 285
 PX, PY = 30, 30              # [Positions] PlayAreaX, PlayAreaY
 SCORE_X, SCORE_Y = 352, 176  # [Positions] ScoreTextX, ScoreTextY
-LAMP = (408, 104, 25)        # where the game parks the notifier box before play
 
 SHEET = (3, 3, 466, 344)     # the paper, before its corner is folded
 FOLD = 24                    # how far the folded corner reaches along each edge
@@ -207,19 +204,8 @@ def draw_column(cv):
     ink(cv, strokes([[(COL_X0 + 50.5, y + 2), (COL_X0 + 50.5, y + 62)]], 1.0), 0.45)
 
 
-def check_field(cv):
-    """Nothing but paper and its faint grid may show on the play field, or
-    the cells would be hard to tell from the drawing."""
-    for y in range(PY + 1, PY + AREA - 1):
-        for x in range(PX + 1, PX + AREA - 1):
-            if min(cv.px[y * cv.w + x][:2]) > 140:
-                raise SystemExit('something bright on the play field at %d,%d' % (x, y))
-
-
 def draw_skin():
-    # Start from the edge colour, not the key colour, so that the smoothed
-    # edge of the sheet blends towards the edge and never towards the key.
-    cv = Canvas(W, H, EDGE)
+    cv = Canvas(W, H, EDGE)     # the sheet's rim, not the key colour: see cut_to_key
     sheet = sheet_shape()
     draw_paper(cv, sheet)
     draw_fold(cv)
@@ -227,7 +213,9 @@ def draw_skin():
     draw_column(cv)
     draw_pin(cv, 13.0, 13.0)
     draw_pin(cv, SHEET[2] - 11.0, SHEET[3] - 11.0)
-    check_field(cv)
+    # Nothing but paper and its faint grid may show inside the play area's
+    # edge, or the cells would be hard to tell from the drawing: no ink.
+    check_play_field(cv, PX + 1, PY + 1, AREA - 2, lambda p: min(p[:2]) > 140)
     cut_to_key(cv, sheet, KEY)
     return cv
 
@@ -252,22 +240,5 @@ def food_rows():
     return hard_alpha(cv.rgba_rows())
 
 
-def main():
-    args = sys.argv[1:]
-    preview = None
-    if '--preview' in args:
-        i = args.index('--preview')
-        preview = args[i + 1]
-        del args[i:i + 2]
-    folder = output_folder(args, 'data', 'Skins', 'Blueprint')
-    cv = draw_skin()
-    write_bmp(os.path.join(folder, 'skin.bmp'), cv)
-    convert_to_gif(os.path.join(folder, 'food.gif'), food_rows())
-    if preview:
-        write_keyed_preview(preview, cv, KEY)
-    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
-    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
-
-
 if __name__ == '__main__':
-    main()
+    run_skin_script('Blueprint', lambda folder: draw_skin(), food_rows, KEY, PX, PY, SCORE_X, SCORE_Y, CELL)

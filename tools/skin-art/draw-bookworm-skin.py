@@ -27,10 +27,10 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (LETTERS, Canvas, StrokeFont, bevel, check_skin_config,  # noqa: E402
-                        circle, clamp, convert_to_gif, cut_to_key, grown, mix, noise,
-                        output_folder, pixel_rows, polygon, rbox, shifted, smooth_subtract,
-                        strokes, subtract, write_bmp, write_keyed_preview)
+from picturekit import (GRID, LAMP, LETTERS, Canvas, StrokeFont, bevel,  # noqa: E402
+                        check_play_field, circle, clamp, cut_to_key, grown, mix, noise,
+                        pixel_rows, polygon, rbox, run_skin_script, shifted, smooth_subtract,
+                        strokes, subtract)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -38,11 +38,9 @@ W, H = 540, 404
 KEY = (255, 0, 255)          # transparent colour: bottom-left pixel
 
 CELL = 18                    # [Ratio] SizeRatio
-GRID = 19
 AREA = CELL * GRID           # 342
 PX, PY = 31, 31              # [Positions] PlayAreaX, PlayAreaY
 SCORE_X, SCORE_Y = 406, 164  # [Positions] ScoreTextX, ScoreTextY
-LAMP = (408, 104, 25)        # where the game parks the notifier box before play
 
 CORNER = 18                  # radius of the frame's cut-in corners
 COL_X0, COL_X1 = 390, 524    # the side of the desk right of the leather
@@ -216,24 +214,15 @@ def draw_books(cv):
     cv.paint(shelf, lambda x, y, d: mix(WOOD_SHADE, WOOD_DARK, 0.4))
 
 
-def check_field(cv):
-    """The leather under the grid has to stay calm and dark, so that the
-    kriel's tan patches and the red books stand out on it."""
-    for y in range(PY, PY + AREA):
-        for x in range(PX, PX + AREA):
-            if max(cv.px[y * cv.w + x]) > 110:
-                raise SystemExit('something bright on the play field at %d,%d' % (x, y))
-
-
 def draw_skin():
-    # Start from the rim colour, not the key colour, so that the smoothed
-    # edge of the body blends towards the rim and never towards the key.
-    cv = Canvas(W, H, RIM)
+    cv = Canvas(W, H, RIM)      # not the key colour: see cut_to_key
     body = body_shape()
     draw_desk(cv, body)
     draw_leather(cv)
     draw_column(cv)
-    check_field(cv)
+    # The leather under the grid has to stay calm and dark, so that the
+    # kriel's tan patches and the red books stand out on it.
+    check_play_field(cv, PX, PY, AREA, lambda p: max(p) > 110)
     cut_to_key(cv, body, KEY)
     return cv
 
@@ -273,22 +262,6 @@ FOOD_COLOURS = {
 }
 
 
-def main():
-    args = sys.argv[1:]
-    preview = None
-    if '--preview' in args:
-        i = args.index('--preview')
-        preview = args[i + 1]
-        del args[i:i + 2]
-    folder = output_folder(args, 'data', 'Skins', 'Bookworm')
-    cv = draw_skin()
-    write_bmp(os.path.join(folder, 'skin.bmp'), cv)
-    convert_to_gif(os.path.join(folder, 'food.gif'), pixel_rows(FOOD, FOOD_COLOURS))
-    if preview:
-        write_keyed_preview(preview, cv, KEY)
-    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
-    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
-
-
 if __name__ == '__main__':
-    main()
+    run_skin_script('Bookworm', lambda folder: draw_skin(), lambda: pixel_rows(FOOD, FOOD_COLOURS),
+                    KEY, PX, PY, SCORE_X, SCORE_Y, CELL)

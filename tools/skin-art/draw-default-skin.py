@@ -11,7 +11,8 @@ Everything is drawn from signed distance functions, which gives smooth edges
 inside the body and a hard, fringe-free edge where the body meets the
 transparent key colour.
 
-Usage: draw-default-skin.py [SKIN_FOLDER]   (default: data/Skins/Default)
+Usage: draw-default-skin.py [SKIN_FOLDER] [--preview PNG]
+       (default folder: data/Skins/Default)
 
 The numbers below must agree with the skin's config.ini.
 """
@@ -22,10 +23,9 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (Canvas, StrokeFont, arc, bevel, check_skin_config, circle, clamp,  # noqa: E402
-                        convert_to_gif, cut_to_key, lit, mix, output_folder, pixel_rows,
-                        polygon, rbox, shifted, smooth_subtract, smooth_union, strokes,
-                        subtract, union, write_bmp)
+from picturekit import (GRID, LAMP, LETTERS, Canvas, StrokeFont, arc, bevel, circle,  # noqa: E402
+                        clamp, cut_to_key, lit, mix, pixel_rows, polygon, rbox, run_skin_script,
+                        shifted, smooth_subtract, smooth_union, strokes, subtract, union)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -33,11 +33,9 @@ W, H = 480, 388
 KEY = (255, 0, 255)          # transparent colour: bottom-left pixel
 
 CELL = 16                    # [Ratio] SizeRatio
-GRID = 19
 AREA = CELL * GRID           # 304
 PX, PY = 26, 48              # [Positions] PlayAreaX, PlayAreaY
 SCORE_X, SCORE_Y = 362, 170  # [Positions] ScoreTextX, ScoreTextY
-LAMP = (408, 104, 25)        # where the game parks the notifier box before play
 
 # ----------------------------------------------------------------- palette --
 
@@ -60,23 +58,17 @@ LCD_BACK = (12, 22, 22)
 
 
 # ------------------------------------------------------------------ letters --
+# The kit's alphabet with the wider E, L, C, O, A and D of this skin's title and labels.
 
 FONT = StrokeFont({
-    'K': (0.60, [[(0, 0), (0, 1)], [(0.60, 0), (0.02, 0.60)], [(0.22, 0.40), (0.62, 1)]]),
-    'R': (0.60, [[(0, 1), (0, 0), (0.32, 0)] + arc(0.32, 0.26, 0.26, 0.26, -90, 90) + [(0.32, 0.52), (0, 0.52)],
-                 [(0.30, 0.52), (0.62, 1)]]),
-    'I': (0.0, [[(0, 0), (0, 1)]]),
+    **LETTERS,
     'E': (0.50, [[(0.50, 0), (0, 0), (0, 1), (0.50, 1)], [(0, 0.5), (0.42, 0.5)]]),
     'L': (0.48, [[(0, 0), (0, 1), (0.48, 1)]]),
-    'S': (0.56, [arc(0.28, 0.25, 0.28, 0.25, -25, -270) + arc(0.28, 0.75, 0.28, 0.25, -90, 155)]),
     'C': (0.80, [arc(0.48, 0.5, 0.48, 0.5, -42, -318, 32)]),
     'O': (0.92, [arc(0.46, 0.5, 0.46, 0.5, 0, 360, 40)]),
     'A': (0.72, [[(0, 1), (0.36, 0), (0.72, 1)], [(0.13, 0.64), (0.59, 0.64)]]),
     'D': (0.66, [[(0.22, 0), (0, 0), (0, 1), (0.22, 1)],
                  arc(0.22, 0.5, 0.44, 0.5, -90, 90)]),
-    'Y': (0.64, [[(0, 0), (0.32, 0.52), (0.64, 0)], [(0.32, 0.52), (0.32, 1)]]),
-    'P': (0.56, [[(0, 1), (0, 0), (0.30, 0)] + arc(0.30, 0.26, 0.26, 0.26, -90, 90) + [(0.30, 0.52), (0, 0.52)]]),
-    'U': (0.62, [[(0, 0), (0, 0.69)] + arc(0.31, 0.69, 0.31, 0.31, 180, 0) + [(0.62, 0)]]),
 })
 
 
@@ -92,9 +84,7 @@ def body_shape():
 
 
 def draw_skin():
-    # Start from the rim colour, not the key colour, so that the smoothed
-    # edge of the body blends towards the rim and never towards the key.
-    cv = Canvas(W, H, RIM)
+    cv = Canvas(W, H, RIM)      # not the key colour: see cut_to_key
     body = body_shape()
     bx0, by0, bx1, by1 = body.box
 
@@ -299,13 +289,6 @@ FOOD_COLOURS = {
 }
 
 
-def main():
-    folder = output_folder(sys.argv[1:], 'data', 'Skins', 'Default')
-    write_bmp(os.path.join(folder, 'skin.bmp'), draw_skin())
-    convert_to_gif(os.path.join(folder, 'food.gif'), pixel_rows(FOOD, FOOD_COLOURS))
-    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
-    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
-
-
 if __name__ == '__main__':
-    main()
+    run_skin_script('Default', lambda folder: draw_skin(), lambda: pixel_rows(FOOD, FOOD_COLOURS),
+                    KEY, PX, PY, SCORE_X, SCORE_Y, CELL)

@@ -32,9 +32,9 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (LETTERS, REPO, AlphaCanvas, Canvas, StrokeFont,  # noqa: E402
-                        check_skin_config, circle, convert_to_gif, cut_to_key, hard_alpha,
-                        output_folder, rbox, subtract, write_bmp, write_keyed_preview)
+from picturekit import (GRID, LAMP, LETTERS, REPO, AlphaCanvas, Canvas, StrokeFont,  # noqa: E402
+                        check_play_field, circle, cut_to_key, hard_alpha, rbox,
+                        run_skin_script, subtract)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -42,11 +42,9 @@ W, H = 532, 412
 KEY = (255, 0, 255)          # transparent colour: bottom-left pixel
 
 CELL = 20                    # [Ratio] SizeRatio
-GRID = 19
 AREA = CELL * GRID           # 380
 PX, PY = 16, 16              # [Positions] PlayAreaX, PlayAreaY
 SCORE_X, SCORE_Y = 412, 176  # [Positions] ScoreTextX, ScoreTextY
-LAMP = (408, 104, 25)        # where the game parks the notifier box before play
 
 COL_X0, COL_X1 = 404, 526    # the column right of the play field
 COL_MID = (COL_X0 + COL_X1) / 2.0
@@ -161,10 +159,7 @@ def draw_skin(colours):
     paint_food(cv, SCORE_X, fy)
     cv.paint(FONT.shape('FOOD', SCORE_X + CELL + 10, fy + 4, 12, 2.6, 0.28), LINE)
 
-    for y in range(PY, PY + AREA):
-        for x in range(PX, PX + AREA):
-            if tuple(round(v) for v in cv.px[y * W + x]) != BACK:
-                raise SystemExit('something drawn on the play field at %d,%d' % (x, y))
+    check_play_field(cv, PX, PY, AREA, lambda p: tuple(round(v) for v in p) != BACK, 'something drawn')
     cut_to_key(cv, body, KEY)
     return cv
 
@@ -195,22 +190,6 @@ def food_rows():
     return rows
 
 
-def main():
-    args = sys.argv[1:]
-    preview = None
-    if '--preview' in args:
-        i = args.index('--preview')
-        preview = args[i + 1]
-        del args[i:i + 2]
-    folder = output_folder(args, 'data', 'Skins', 'HighContrast')
-    cv = draw_skin(check_contrast(folder))
-    write_bmp(os.path.join(folder, 'skin.bmp'), cv)
-    convert_to_gif(os.path.join(folder, 'food.gif'), food_rows())
-    if preview:
-        write_keyed_preview(preview, cv, KEY)
-    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
-    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
-
-
 if __name__ == '__main__':
-    main()
+    run_skin_script('HighContrast', lambda folder: draw_skin(check_contrast(folder)), food_rows,
+                    KEY, PX, PY, SCORE_X, SCORE_Y, CELL)

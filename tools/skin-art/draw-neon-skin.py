@@ -31,11 +31,10 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (Canvas, StrokeFont, arc, bevel, chamfer_path, chamfered,  # noqa: E402
-                        check_skin_config, circle, clamp, convert_to_gif, cut_to_key, lit,
-                        mix, output_folder, polygon, rbox, rough_ellipse, shifted,
-                        smooth_union, star, strokes, subtract, union, write_bmp,
-                        write_keyed_preview)
+from picturekit import (GRID, LAMP, LETTERS, Canvas, StrokeFont, arc, bevel,  # noqa: E402
+                        chamfer_path, chamfered, check_play_field, circle, clamp, cut_to_key,
+                        lit, mix, polygon, rbox, rough_ellipse, run_skin_script, shifted,
+                        smooth_union, star, strokes, subtract, union)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -43,11 +42,9 @@ W, H = 460, 428
 KEY = (0, 255, 0)            # transparent colour: bottom-left pixel
 
 CELL = 14                    # [Ratio] SizeRatio
-GRID = 19
 AREA = CELL * GRID           # 266
 PX, PY = 30, 96              # [Positions] PlayAreaX, PlayAreaY
 SCORE_X, SCORE_Y = 328, 172  # [Positions] ScoreTextX, ScoreTextY
-LAMP = (408, 104, 25)        # where the game parks the notifier box before play
 
 COL_X0, COL_X1 = 316, 440    # the side column right of the screen
 COL_MID = (COL_X0 + COL_X1) / 2.0
@@ -87,15 +84,15 @@ def tube(cv, f, colour, reach=10.0, strength=0.55, core=0.8):
 
 
 # ------------------------------------------------------------------ letters --
+# The kit's alphabet with this skin's own cut of the letters below.
 
 FONT = StrokeFont({
+    **LETTERS,
     'K': (0.58, [[(0, 0), (0, 1)], [(0.58, 0), (0.04, 0.56)], [(0.22, 0.38), (0.60, 1)]]),
     'R': (0.58, [[(0, 1), (0, 0), (0.32, 0)] + arc(0.32, 0.26, 0.26, 0.26, -90, 90) + [(0.32, 0.52), (0, 0.52)],
                  [(0.30, 0.52), (0.60, 1)]]),
-    'I': (0.0, [[(0, 0), (0, 1)]]),
     'E': (0.50, [[(0.50, 0), (0, 0), (0, 1), (0.50, 1)], [(0, 0.5), (0.40, 0.5)]]),
     'L': (0.48, [[(0, 0), (0, 1), (0.48, 1)]]),
-    'S': (0.56, [arc(0.28, 0.25, 0.28, 0.25, -25, -270) + arc(0.28, 0.75, 0.28, 0.25, -90, 155)]),
     'C': (0.78, [arc(0.48, 0.5, 0.48, 0.5, -42, -318, 32)]),
     'O': (0.90, [arc(0.45, 0.5, 0.45, 0.5, 0, 360, 40)]),
     'A': (0.70, [[(0, 1), (0.35, 0), (0.70, 1)], [(0.13, 0.64), (0.57, 0.64)]]),
@@ -103,10 +100,7 @@ FONT = StrokeFont({
                  arc(0.20, 0.5, 0.44, 0.5, -90, 90)]),
     'Y': (0.62, [[(0, 0), (0.31, 0.50), (0.62, 0)], [(0.31, 0.50), (0.31, 1)]]),
     'N': (0.62, [[(0, 1), (0, 0), (0.62, 1), (0.62, 0)]]),
-    'T': (0.60, [[(0, 0), (0.60, 0)], [(0.30, 0), (0.30, 1)]]),
     'P': (0.54, [[(0, 1), (0, 0), (0.28, 0)] + arc(0.28, 0.26, 0.26, 0.26, -90, 90) + [(0.28, 0.52), (0, 0.52)]]),
-    '1': (0.30, [[(0, 0.2), (0.26, 0), (0.26, 1)]]),
-    '2': (0.52, [arc(0.26, 0.27, 0.26, 0.27, 200, 360, 12) + [(0.52, 0.30), (0, 1), (0.54, 1)]]),
 }, space=0.45)
 
 
@@ -410,19 +404,8 @@ def draw_plinth(cv):
     tube(cv, strip, VIOLET, reach=5.0, strength=0.35, core=0.0)
 
 
-def check_field(cv):
-    """The play field has to stay a calm dark panel: nothing bright on it."""
-    for y in range(PY, PY + AREA):
-        for x in range(PX, PX + AREA):
-            p = cv.px[y * cv.w + x]
-            if max(p) > 48:
-                raise SystemExit('something bright on the play field at %d,%d' % (x, y))
-
-
 def draw_skin():
-    # Start from the rim colour, not the key colour, so that the smoothed
-    # edge of the body blends towards the rim and never towards the key.
-    cv = Canvas(W, H, RIM)
+    cv = Canvas(W, H, RIM)      # not the key colour: see cut_to_key
     body = body_shape()
     draw_cabinet(cv, body)
     draw_marquee(cv)
@@ -431,7 +414,8 @@ def draw_skin():
     draw_panel(cv)
     draw_plinth(cv)
     draw_edge_strip(cv, body)
-    check_field(cv)
+    # the play field has to stay a calm dark panel: nothing bright on it
+    check_play_field(cv, PX, PY, AREA, lambda p: max(p) > 48)
 
     cut_to_key(cv, body, KEY)
     return cv
@@ -481,22 +465,5 @@ def food_rows():
     return rows
 
 
-def main():
-    args = sys.argv[1:]
-    preview = None
-    if '--preview' in args:
-        i = args.index('--preview')
-        preview = args[i + 1]
-        del args[i:i + 2]
-    folder = output_folder(args, 'data', 'Skins', 'Neon')
-    cv = draw_skin()
-    write_bmp(os.path.join(folder, 'skin.bmp'), cv)
-    convert_to_gif(os.path.join(folder, 'food.gif'), food_rows())
-    if preview:
-        write_keyed_preview(preview, cv, KEY)
-    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
-    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
-
-
 if __name__ == '__main__':
-    main()
+    run_skin_script('Neon', lambda folder: draw_skin(), food_rows, KEY, PX, PY, SCORE_X, SCORE_Y, CELL)

@@ -26,10 +26,9 @@ import sys
 
 sys.dont_write_bytecode = True      # keep the source tree free of caches
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'art'))
-from picturekit import (LETTERS, AlphaCanvas, Canvas, StrokeFont, bevel,  # noqa: E402
-                        check_skin_config, circle, clamp, convert_to_gif, cut_to_key,
-                        hard_alpha, lit, mix, noise, output_folder, polygon, rbox, shifted,
-                        union, write_bmp, write_keyed_preview)
+from picturekit import (GRID, LAMP, LETTERS, AlphaCanvas, Canvas, StrokeFont, bevel,  # noqa: E402
+                        check_play_field, circle, clamp, cut_to_key, hard_alpha, lit, mix,
+                        noise, polygon, rbox, run_skin_script, shifted, union)
 
 # ---------------------------------------------------------------- geometry --
 
@@ -37,12 +36,10 @@ W, H = 526, 432
 KEY = (0, 255, 0)            # transparent colour: bottom-left pixel
 
 CELL = 12                    # [Ratio] SizeRatio
-GRID = 19
 AREA = CELL * GRID           # 228
 CX, CY, R = 270.0, 215.0, 210.0   # the globe
 PX, PY = 156, 57             # [Positions] PlayAreaX, PlayAreaY
 SCORE_X, SCORE_Y = 266, 357  # [Positions] ScoreTextX, ScoreTextY
-LAMP = (408, 104, 25)        # where the game parks the notifier box before play
 
 RING_RX, RING_RY = 252.0, 128.0   # the ring's outer edge
 RING_IN = 0.868                   # its inner edge, as a share of the outer
@@ -234,19 +231,8 @@ def draw_title(cv):
     cv.paint(title, (255, 250, 236))
 
 
-def check_field(cv):
-    """The viewport has to stay dark under the grid: nothing there may be
-    taken for the kriel or the food."""
-    for y in range(PY, PY + AREA):
-        for x in range(PX, PX + AREA):
-            if max(cv.px[y * cv.w + x]) > 60:
-                raise SystemExit('something bright on the play field at %d,%d' % (x, y))
-
-
 def draw_skin():
-    # Start from the rim colour, not the key colour, so that the smoothed
-    # edge of the body blends towards the rim and never towards the key.
-    cv = Canvas(W, H, RIM)
+    cv = Canvas(W, H, RIM)      # not the key colour: see cut_to_key
     globe = circle(CX, CY, R)
     ring = ring_shape()
     draw_globe(cv, globe)
@@ -255,7 +241,8 @@ def draw_skin():
     draw_lamp(cv)
     draw_score(cv)
     draw_title(cv)
-    check_field(cv)
+    # the viewport has to stay dark under the grid
+    check_play_field(cv, PX, PY, AREA, lambda p: max(p) > 60)
     cut_to_key(cv, body_shape(), KEY)
     return cv
 
@@ -275,22 +262,5 @@ def food_rows():
     return hard_alpha(cv.rgba_rows())
 
 
-def main():
-    args = sys.argv[1:]
-    preview = None
-    if '--preview' in args:
-        i = args.index('--preview')
-        preview = args[i + 1]
-        del args[i:i + 2]
-    folder = output_folder(args, 'data', 'Skins', 'Planet')
-    cv = draw_skin()
-    write_bmp(os.path.join(folder, 'skin.bmp'), cv)
-    convert_to_gif(os.path.join(folder, 'food.gif'), food_rows())
-    if preview:
-        write_keyed_preview(preview, cv, KEY)
-    check_skin_config(folder, PX, PY, SCORE_X, SCORE_Y, CELL)
-    print('wrote', os.path.join(folder, 'skin.bmp'), 'and food.gif')
-
-
 if __name__ == '__main__':
-    main()
+    run_skin_script('Planet', lambda folder: draw_skin(), food_rows, KEY, PX, PY, SCORE_X, SCORE_Y, CELL)
