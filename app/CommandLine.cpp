@@ -3,6 +3,7 @@
 #include "platform/ProgramFacts.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -98,7 +99,7 @@ QString parseArguments(QCommandLineParser& parser, const QStringList& arguments)
         parser.parse(arguments.first(count));
         if (!parser.unknownOptionNames().isEmpty()) {
             const QString typed = arguments.at(count - 1).section(QLatin1Char('='), 0, 0);
-            return QStringLiteral("unknown option '%1'").arg(typed);
+            return QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(typed);
         }
     }
     return refusal;

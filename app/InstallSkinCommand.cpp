@@ -3,6 +3,7 @@
 #include "formats/PrintableText.h"
 #include "platform/QtProgramFacts.h"
 #include "skins/SkinInstall.h"
+#include "translations/PlayerLanguage.h"
 
 #include <QGuiApplication>
 
@@ -15,6 +16,7 @@ int installSkinCommand(char* program, const QString& source)
     int toolkitCount = 1;
     char* toolkitArguments[] = {program, nullptr};
     const QGuiApplication app(toolkitCount, toolkitArguments);
+    const PlayerLanguage language;
     const QtProgramFacts facts;
     removeInstallLeftovers(facts);
     const SkinInstall install = installSkin(source, facts, [](const QString&) { return false; });
@@ -23,9 +25,14 @@ int installSkinCommand(char* program, const QString& source)
                    stderr);
         return 1;
     }
-    QString done = QStringLiteral("installed \"%1\" into %2").arg(install.name, install.path);
-    if (install.name != install.wanted)
-        done += QStringLiteral(", as a skin called \"%1\" was there already").arg(install.wanted);
+    const QString done =
+        install.name == install.wanted
+            ? QCoreApplication::translate("SkinInstall", "installed \"%1\" into %2")
+                  .arg(install.name, install.path)
+            : QCoreApplication::translate(
+                  "SkinInstall",
+                  "installed \"%1\" into %2, as a skin called \"%3\" was there already")
+                  .arg(install.name, install.path, install.wanted);
     std::fputs(qPrintable(printable(done) + u'\n'), stdout);
     return 0;
 }

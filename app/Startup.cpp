@@ -2,16 +2,23 @@
 
 #include "platform/DisplayProbe.h"
 
+#include <QCoreApplication>
+
 QString usageText()
 {
-    return QStringLiteral("usage: kriel [-h | --help | -v | --version] [Qt's options]\n"
-                          "       kriel --install-skin FILE|FOLDER\n");
+    //: Keep the options as they are, and the second line's start under the first's "kriel".
+    return QCoreApplication::translate(
+        "CommandLine", "usage: kriel [-h | --help | -v | --version] [Qt's options]\n"
+                       "       kriel --install-skin FILE|FOLDER\n");
 }
 
 QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
 {
+    //: Lines of at most 80 characters. Keep the options, the keys and the file names as they are;
+    //: %1 and %2 are folders, %3 the settings file.
     return usageText()
-           + QStringLiteral(
+           + QCoreApplication::translate(
+                 "CommandLine",
                  "\n"
                  "Kriel opens its start menu: choose Easy, Medium or Hard and press Play!, then\n"
                  "steer the kriel to the food. Keys in the play window:\n"
@@ -34,7 +41,7 @@ QString helpText(const QStringList& skinsFolders, const QString& settingsFile)
                  .arg(skinsFolders.value(0), skinsFolders.value(1), settingsFile);
 }
 
-QString chooseDisplay(const QString& platformOption, const QString& displayOption)
+DisplayChoice chooseDisplay(const QString& platformOption, const QString& displayOption)
 {
     const QByteArray platform =
         platformOption.isEmpty() ? qgetenv("QT_QPA_PLATFORM") : platformOption.toLocal8Bit();
@@ -54,16 +61,24 @@ QString chooseDisplay(const QString& platformOption, const QString& displayOptio
             qputenv("QT_QPA_PLATFORM", "wayland");
         return {};
     }
-    if (x11.isEmpty() && wayland.isEmpty())
-        return QStringLiteral(
-            "kriel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
-    QStringList tried;
+    DisplayChoice none{false, {}};
     if (!x11.isEmpty())
-        tried.append(
+        none.tried.append(
             (displayOption.isEmpty() ? QStringLiteral("DISPLAY=") : QStringLiteral("-display "))
             + QString::fromLocal8Bit(x11));
     if (!wayland.isEmpty())
-        tried.append(QStringLiteral("WAYLAND_DISPLAY=") + wayland);
-    return QStringLiteral("kriel: no display to open the game on (nothing answers at %1)\n")
-        .arg(tried.join(QStringLiteral(" or ")));
+        none.tried.append(QStringLiteral("WAYLAND_DISPLAY=") + wayland);
+    return none;
+}
+
+QString noDisplayText(const QStringList& tried)
+{
+    if (tried.isEmpty())
+        return QCoreApplication::translate(
+            "CommandLine",
+            "kriel: no display to open the game on (DISPLAY and WAYLAND_DISPLAY are unset)\n");
+    //: %1 is where the game looked, as "DISPLAY=:0 or WAYLAND_DISPLAY=wayland-0".
+    return QCoreApplication::translate(
+               "CommandLine", "kriel: no display to open the game on (nothing answers at %1)\n")
+        .arg(tried.join(QCoreApplication::translate("CommandLine", " or ")));
 }

@@ -23,6 +23,7 @@
 #include "skins/SkinFolders.h"
 #include "skins/SkinInstall.h"
 #include "skins/frmSkin.h"
+#include "translations/PlayerLanguage.h"
 
 #include <QApplication>
 
@@ -62,6 +63,7 @@ int playGame(const char* program, const QStringList& toolkitOptions)
 {
     ToolkitArguments toolkit(program, toolkitOptions);
     QApplication app(toolkit.count(), toolkit.values());
+    const PlayerLanguage language;
     QApplication::setWindowIcon(applicationIcon());
     // The game counts its own windows (its dialogs are tool windows, which Qt does not count) and
     // ends when the last one has gone.
@@ -102,31 +104,37 @@ int playGame(const char* program, const QStringList& toolkitOptions)
 
 int main(int argc, char* argv[])
 {
-    const GameCommandLine line = readGameCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const GameCommandLine line = readGameCommandLine(arguments);
     switch (line.request) {
     case StartRequest::Refused:
-        std::fputs(qPrintable(QStringLiteral("kriel: ") + line.refusal + QLatin1Char('\n')),
-                   stderr);
-        std::fputs(qPrintable(usageText()), stderr);
+        // Read again where the refusal can be worded in the player's language.
+        inPlayerLanguage([&arguments] {
+            const QString refusal = readGameCommandLine(arguments).refusal;
+            std::fputs(qPrintable(QStringLiteral("kriel: ") + refusal + QLatin1Char('\n')), stderr);
+            std::fputs(qPrintable(usageText()), stderr);
+        });
         return 2;
     case StartRequest::Version:
         std::fputs(qPrintable(versionText()), stdout);
         return 0;
-    case StartRequest::Help: {
-        // For the program's folder; no display is opened.
-        QCoreApplication app(argc, argv);
-        const QString text = helpText(skinsFolders(QtProgramFacts()), QtSettingsStore().location());
-        std::fputs(qPrintable(text), stdout);
+    case StartRequest::Help:
+        // The application also gives the program's folder; no display is opened.
+        inPlayerLanguage([] {
+            std::fputs(
+                qPrintable(helpText(skinsFolders(QtProgramFacts()), QtSettingsStore().location())),
+                stdout);
+        });
         return 0;
-    }
     case StartRequest::InstallSkin:
         return installSkinCommand(argv[0], line.skinSource);
     case StartRequest::Play:
         break;
     }
     // Qt's own answer to a missing display is an abort with advice to reinstall.
-    if (const QString problem = chooseDisplay(line.platform, line.display); !problem.isEmpty()) {
-        std::fputs(qPrintable(problem), stderr);
+    if (const DisplayChoice display = chooseDisplay(line.platform, line.display); !display.found) {
+        inPlayerLanguage(
+            [&display] { std::fputs(qPrintable(noDisplayText(display.tried)), stderr); });
         return 1;
     }
     return playGame(argv[0], line.toolkitOptions);

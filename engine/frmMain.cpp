@@ -17,6 +17,8 @@
 #include "skins/SkinFolders.h"
 #include "skins/SkinReader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -134,11 +136,13 @@ bool frmMain::runSkinLoader()
     // The game cannot go on; no tick may run on a half-styled board while the message is up.
     Timer1->stop();
     QWidget* owner = m_widget && m_widget->isVisible() ? m_widget.data() : nullptr;
+    //: %1 is the skin's folder.
     m_platform.dialogs.message(owner,
-                               QStringLiteral("There was an error loading the skin.  Please "
-                                              "select a new skin. [")
-                                   + SkinPath + QStringLiteral("]"),
-                               QStringLiteral("Error"));
+                               QCoreApplication::translate("PlayWindow",
+                                                           "There was an error loading the skin.  "
+                                                           "Please select a new skin. [%1]")
+                                   .arg(SkinPath),
+                               QCoreApplication::translate("PlayWindow", "Error"));
     Unload();
     m_platform.end.endNow();
     return false;
@@ -238,9 +242,10 @@ void frmMain::TogglePause()
         ShowNotifier(m_board);
         refresh();
         sleepOrWake();
-        m_platform.dialogs.message(m_widget,
-                                   QStringLiteral("Game Paused.  Press 'P' again to resume."),
-                                   QStringLiteral("Pause"));
+        m_platform.dialogs.message(
+            m_widget,
+            QCoreApplication::translate("PlayWindow", "Game Paused.  Press 'P' again to resume."),
+            QCoreApplication::translate("PlayWindow", "Pause"));
     } else if (m_kriel.Paused == 1) {
         m_kriel.Paused = 0;
         sleepOrWake();

@@ -2,6 +2,7 @@
 
 #include "formats/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -52,7 +53,8 @@ IniFile IniFile::read(const QString& filePath)
     IniFile ini;
     QFile file;
     if (!openRegularFile(file, filePath)) {
-        ini.m_problem = regularFileProblem(filePath).value_or(QStringLiteral("cannot be read"));
+        ini.m_problem = regularFileProblem(filePath).value_or(
+            QCoreApplication::translate("SkinLoader", "cannot be read"));
         return ini;
     }
     // Asking for the whole limit would reserve a mebibyte for a file of a few lines.
@@ -61,7 +63,8 @@ IniFile IniFile::read(const QString& filePath)
     const QByteArray start = contents.left(2);
     if (start == "\xFF\xFE" || start == "\xFE\xFF"
         || (start.size() == 2 && (start[0] == 0) != (start[1] == 0)))
-        ini.m_problem = QStringLiteral("is UTF-16 text: save it as plain text (UTF-8)");
+        ini.m_problem = QCoreApplication::translate(
+            "SkinLoader", "is UTF-16 text: save it as plain text (UTF-8)");
     ini.m_text = decode(contents);
     return ini;
 }

@@ -5,6 +5,7 @@
 #include "formats/RegularFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 
@@ -31,7 +32,8 @@ QImage decode(QImageReader& reader, QSize size)
 PictureResult read(QImageReader& reader, qint64 bytes)
 {
     if (bytes > MaxPictureBytes)
-        return refused(QStringLiteral("larger than %1 MB").arg(MaxPictureBytes >> 20));
+        return refused(QCoreApplication::translate("SkinLoader", "larger than %1 MB")
+                           .arg(MaxPictureBytes >> 20));
     // Also for a format whose header does not tell the size before decoding.
     reader.setAllocationLimit(int(MaxPicturePixels * 4 / (1024 * 1024)) + 1);
     // Walked before the size is asked for, which reads all that comes before a PNG's pixels,
@@ -48,7 +50,7 @@ PictureResult read(QImageReader& reader, qint64 bytes)
 
     QImage picture = decode(reader, size);
     if (picture.isNull())
-        return refused(QStringLiteral("not a picture"));
+        return refused(QCoreApplication::translate("SkinLoader", "not a picture"));
     // A GIF reports the size of its first frame, but comes out as large as its logical screen.
     if (pictureTooLarge(picture.width(), picture.height()))
         return refused(pictureTooLargeReason());
@@ -61,7 +63,8 @@ PictureResult loadPicture(const QString& path)
 {
     QFile file;
     if (!openRegularFile(file, path))
-        return refused(regularFileProblem(path).value_or(QStringLiteral("cannot be read")));
+        return refused(regularFileProblem(path).value_or(
+            QCoreApplication::translate("SkinLoader", "cannot be read")));
     QImageReader reader(&file);
     return read(reader, file.size());
 }

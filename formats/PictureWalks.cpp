@@ -2,6 +2,7 @@
 
 #include "formats/PictureLoading.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QScopeGuard>
 #include <QtEndian>
@@ -22,9 +23,20 @@ namespace {
 
 using Problem = std::optional<QString>;
 
-const QString EndsEarly = QStringLiteral("its data ends early");
-const QString RunsPast = QStringLiteral("its data runs past its size");
-const QString NotAPicture = QStringLiteral("not a picture");
+QString endsEarly()
+{
+    return QCoreApplication::translate("SkinLoader", "its data ends early");
+}
+
+QString runsPast()
+{
+    return QCoreApplication::translate("SkinLoader", "its data runs past its size");
+}
+
+QString notAPicture()
+{
+    return QCoreApplication::translate("SkinLoader", "not a picture");
+}
 
 // Reads a device forward in chunks, for walks that pass over most of a file's bytes.
 class ByteWalk {
@@ -104,7 +116,7 @@ Problem bmpProblem(QIODevice& device)
 {
     const QByteArray head = device.read(38);
     if (head.size() < 26)
-        return EndsEarly;
+        return endsEarly();
     const auto u16 = [&](int at) { return qint64(qFromLittleEndian<quint16>(head.data() + at)); };
     const auto i32 = [&](int at) { return qint64(qFromLittleEndian<qint32>(head.data() + at)); };
     const qint64 dataStart = qFromLittleEndian<quint32>(head.data() + 10);
@@ -135,7 +147,7 @@ Problem bmpProblem(QIODevice& device)
         dataSize = (width * bitCount + 31) / 32 * 4 * height;
     else if (compression != Rle8 && compression != Rle4)
         return std::nullopt;
-    return device.size() >= dataStart + dataSize ? Problem() : EndsEarly;
+    return device.size() >= dataStart + dataSize ? Problem() : endsEarly();
 }
 
 // Passes over GIF sub-blocks up to the empty one that ends them.
@@ -154,9 +166,9 @@ Problem lzwProblem(ByteWalk& walk, qint64 pixelsAllowed)
 {
     const int rootBits = walk.next();
     if (rootBits < 0)
-        return EndsEarly;
+        return endsEarly();
     if (rootBits > 11)
-        return NotAPicture;
+        return notAPicture();
     constexpr int TableSize = 4096;
     const int clear = 1 << rootBits;
     std::array<qint32, TableSize> length;
@@ -169,14 +181,14 @@ Problem lzwProblem(ByteWalk& walk, qint64 pixelsAllowed)
         for (int left = size; left > 0; --left) {
             const int byte = walk.next();
             if (byte < 0)
-                return EndsEarly;
+                return endsEarly();
             held |= quint32(byte) << heldBits;
             for (heldBits += 8; heldBits >= codeBits;) {
                 const int code = int(held & ((1u << codeBits) - 1));
                 held >>= codeBits;
                 heldBits -= codeBits;
                 if (code == clear + 1)
-                    return walk.skip(left - 1) && passSubBlocks(walk) ? Problem() : EndsEarly;
+                    return walk.skip(left - 1) && passSubBlocks(walk) ? Problem() : endsEarly();
                 if (code == clear) {
                     codeBits = rootBits + 1;
                     nextWider = 2 * clear;
@@ -186,11 +198,11 @@ Problem lzwProblem(ByteWalk& walk, qint64 pixelsAllowed)
                 }
                 // A code after a clear is a root, and none is past the next entry.
                 if (previous < 0 ? code > clear : code > next)
-                    return NotAPicture;
+                    return notAPicture();
                 const qint32 entry = previous < 0 ? 0 : length[previous] + 1;
                 pixels += previous < 0 ? 1 : code == next ? entry : length[code];
                 if (pixels > pixelsAllowed)
-                    return RunsPast;
+                    return runsPast();
                 if (previous >= 0 && next < TableSize) {
                     length[next++] = entry;
                     if (next >= nextWider && nextWider < TableSize) {
@@ -202,7 +214,7 @@ Problem lzwProblem(ByteWalk& walk, qint64 pixelsAllowed)
             }
         }
         if (size < 0)
-            return EndsEarly;
+            return endsEarly();
     }
     return std::nullopt;
 }
@@ -216,29 +228,29 @@ Problem gifProblem(QIODevice& device)
 
     const QByteArray screen = walk.read(13);
     if (screen.size() < 13 || !colourTable(quint8(screen[10])))
-        return EndsEarly;
+        return endsEarly();
     bool imageSeen = false;
     for (;;) {
         switch (walk.next()) {
         case 0x3B:  // trailer
             return std::nullopt;
         case -1:  // some writers leave the trailer out; an image that came whole is enough
-            return imageSeen ? Problem() : EndsEarly;
+            return imageSeen ? Problem() : endsEarly();
         case 0x21:  // extension: its label, then its data
             if (walk.next() < 0 || !passSubBlocks(walk))
-                return EndsEarly;
+                return endsEarly();
             break;
         case 0x2C: {  // image: its descriptor, colours, code size and data
             const QByteArray descriptor = walk.read(9);
             if (descriptor.size() < 9 || !colourTable(quint8(descriptor[8])))
-                return EndsEarly;
+                return endsEarly();
             const auto u16 = [&](int at) {
                 return qint64(qFromLittleEndian<quint16>(descriptor.data() + at));
             };
             // Only the first image is decoded.
             if (imageSeen) {
                 if (walk.next() < 0 || !passSubBlocks(walk))
-                    return EndsEarly;
+                    return endsEarly();
             } else if (const Problem problem =
                            lzwProblem(walk, std::min(u16(4) * u16(6), MaxPicturePixels))) {
                 return problem;
@@ -247,7 +259,7 @@ Problem gifProblem(QIODevice& device)
             break;
         }
         default:
-            return NotAPicture;
+            return notAPicture();
         }
     }
 }
@@ -276,7 +288,7 @@ Problem jpegProblem(QIODevice& device)
         while (marker == 0xFF)
             marker = walk.next();
         if (marker < 0)
-            return EndsEarly;
+            return endsEarly();
         const bool standalone =
             marker == Tem || (marker >= Rst0 && marker <= Rst7) || marker == Soi;
         if (marker == 0x00 || standalone)
@@ -286,7 +298,7 @@ Problem jpegProblem(QIODevice& device)
         const int high = walk.next();
         const int low = walk.next();
         if (low < 0)
-            return EndsEarly;
+            return endsEarly();
         qint64 length = std::max(high * 256 + low - 2, 0);
         // A frame's header: its precision, then its height and width.
         const bool frame =
@@ -294,17 +306,18 @@ Problem jpegProblem(QIODevice& device)
         if (frame && length >= 5) {
             const QByteArray header = walk.read(5);
             if (header.size() < 5)
-                return EndsEarly;
+                return endsEarly();
             pixels = qint64(qFromBigEndian<quint16>(header.data() + 1))
                      * qFromBigEndian<quint16>(header.data() + 3);
             length -= 5;
         }
         if (!walk.skip(length))
-            return EndsEarly;
+            return endsEarly();
         scans += marker == Sos;
     }
     if (scans > jpegScansTaken(pixels))
-        return QStringLiteral("a JPEG of %1 scans, more than the %2 taken at its size")
+        return QCoreApplication::translate("SkinLoader",
+                                           "a JPEG of %1 scans, more than the %2 taken at its size")
             .arg(scans)
             .arg(jpegScansTaken(pixels));
     return std::nullopt;
@@ -338,9 +351,9 @@ Problem inflateHeld(z_stream& stream, qint64 dataSize, bool& ended)
         stream.avail_out = uInt(inflated.size());
         const int status = inflate(&stream, Z_NO_FLUSH);
         if (qint64(stream.total_out) > dataSize)
-            return RunsPast;
+            return runsPast();
         if (status != Z_OK && status != Z_STREAM_END)
-            return NotAPicture;
+            return notAPicture();
         ended = status == Z_STREAM_END;
     }
     return std::nullopt;
@@ -352,14 +365,14 @@ Problem pngProblem(ByteWalk& walk)
 {
     const QByteArray header = walk.read(8 + 13 + 4);
     if (header.size() < 25)
-        return EndsEarly;
+        return endsEarly();
     const auto u32 = [](const QByteArray& bytes, int at) {
         return qint64(qFromBigEndian<quint32>(bytes.data() + at));
     };
     constexpr int Channels[7] = {1, 0, 3, 1, 2, 0, 4};  // by colour type
     const int colourType = quint8(header[17]);
     if (header.mid(4, 4) != "IHDR" || colourType > 6 || Channels[colourType] == 0)
-        return NotAPicture;
+        return notAPicture();
     if (pictureTooLarge(u32(header, 8), u32(header, 12)))
         return pictureTooLargeReason();
     const qint64 dataSize = pngDataSize(u32(header, 8), u32(header, 12),
@@ -367,14 +380,14 @@ Problem pngProblem(ByteWalk& walk)
 
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK)
-        return NotAPicture;
+        return notAPicture();
     const auto cleanUp = qScopeGuard([&] { inflateEnd(&stream); });
     bool streamEnded = false;
     qint64 textBytes = 0;
     for (;;) {
         const QByteArray chunk = walk.read(8);
         if (chunk.size() < 8)
-            return EndsEarly;
+            return endsEarly();
         const QByteArray type = chunk.mid(4);
         if (type == "IEND")
             break;
@@ -384,7 +397,7 @@ Problem pngProblem(ByteWalk& walk)
         while (type == "IDAT" && !streamEnded && left > 0) {
             const QByteArrayView piece = walk.take(left);
             if (piece.isEmpty())
-                return EndsEarly;
+                return endsEarly();
             left -= piece.size();
             stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.data()));
             stream.avail_in = uInt(piece.size());
@@ -392,12 +405,13 @@ Problem pngProblem(ByteWalk& walk)
                 return problem;
         }
         if (!walk.skip(left + 4))  // the rest of the chunk, and its CRC
-            return EndsEarly;
+            return endsEarly();
     }
     if (qint64(stream.total_out) < dataSize)
-        return EndsEarly;
+        return endsEarly();
     if (textBytes > MaxPngTextBytes)
-        return QStringLiteral("a PNG whose compressed texts could inflate to more than %1 MB")
+        return QCoreApplication::translate(
+                   "SkinLoader", "a PNG whose compressed texts could inflate to more than %1 MB")
             .arg(MaxPngTextBytes >> 20);
     return std::nullopt;
 }
@@ -407,10 +421,10 @@ Problem icoProblem(QIODevice& device)
 {
     const QByteArray directory = device.read(6 + 16);
     if (directory.size() < 22)
-        return EndsEarly;
+        return endsEarly();
     const qint64 first = qFromLittleEndian<quint32>(directory.data() + 18);
     if (first >= device.size() || !device.seek(first))
-        return EndsEarly;
+        return endsEarly();
     ByteWalk walk(device);
     return walk.read(8) == "\x89PNG\r\n\x1a\n" ? pngProblem(walk) : std::nullopt;
 }
@@ -421,11 +435,11 @@ Problem xbmProblem(QIODevice& device, QSize size)
     const qint64 values = qint64(size.height()) * ((size.width() + 7) / 8);
     ByteWalk walk(device);
     if (!walk.skipPast('{'))
-        return EndsEarly;
+        return endsEarly();
     qint64 found = 0;
     for (int before = 0, c = walk.next(); found < values; before = c, c = walk.next()) {
         if (c < 0)
-            return EndsEarly;
+            return endsEarly();
         found += before == '0' && c == 'x';
     }
     return std::nullopt;
@@ -440,7 +454,7 @@ bool pictureTooLarge(qint64 width, qint64 height)
 
 QString pictureTooLargeReason()
 {
-    return QStringLiteral("larger than %1 pixels a side or %2 in all")
+    return QCoreApplication::translate("SkinLoader", "larger than %1 pixels a side or %2 in all")
         .arg(MaxPictureSide)
         .arg(MaxPicturePixels);
 }
@@ -452,7 +466,7 @@ std::optional<QString> structureProblem(QIODevice& device, const QByteArray& for
     const qint64 position = device.pos();
     Problem problem;
     if (!device.seek(0)) {
-        problem = NotAPicture;
+        problem = notAPicture();
     } else if (format == "bmp") {
         problem = bmpProblem(device);
     } else if (format == "gif") {
@@ -461,7 +475,7 @@ std::optional<QString> structureProblem(QIODevice& device, const QByteArray& for
         problem = jpegProblem(device);
     } else if (format == "png") {
         ByteWalk walk(device);
-        problem = walk.skip(8) ? pngProblem(walk) : EndsEarly;
+        problem = walk.skip(8) ? pngProblem(walk) : endsEarly();
     } else if (format == "ico" || format == "cur") {
         problem = icoProblem(device);
     } else if (format == "xbm") {

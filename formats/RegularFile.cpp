@@ -1,5 +1,6 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -15,7 +16,8 @@ QString cannotBeRead(int error)
     QString why = QString::fromLocal8Bit(std::strerror(error));
     if (!why.isEmpty())
         why[0] = why[0].toLower();
-    return QStringLiteral("cannot be read (%1)").arg(why);
+    //: %1 is the system's reason, such as "permission denied".
+    return QCoreApplication::translate("SkinLoader", "cannot be read (%1)").arg(why);
 }
 
 // Non-blocking, so that a FIFO put in the place of a regular file meanwhile is opened at once.
@@ -32,13 +34,13 @@ std::optional<QString> regularFileProblem(const QString& path)
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
-            return QStringLiteral("missing");
+            return QCoreApplication::translate("SkinLoader", "missing");
         if (errno == ELOOP)
-            return QStringLiteral("not a regular file");
+            return QCoreApplication::translate("SkinLoader", "not a regular file");
         return cannotBeRead(errno);
     }
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("not a regular file");
+        return QCoreApplication::translate("SkinLoader", "not a regular file");
     const int fd = openForReading(path);
     if (fd < 0)
         return cannotBeRead(errno);

@@ -2,6 +2,7 @@
 
 #include "formats/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -35,8 +36,8 @@ struct Source {
 // As the skin's reader words its own limits: whole megabytes, or kilobytes under one.
 QString sizeText(qint64 bytes)
 {
-    return bytes >> 20 ? QStringLiteral("%1 MB").arg(bytes >> 20)
-                       : QStringLiteral("%1 KB").arg(bytes >> 10);
+    return bytes >> 20 ? QCoreApplication::translate("SkinInstall", "%1 MB").arg(bytes >> 20)
+                       : QCoreApplication::translate("SkinInstall", "%1 KB").arg(bytes >> 10);
 }
 
 QString entryName(archive_entry* entry)
@@ -51,28 +52,32 @@ QString entryName(archive_entry* entry)
 // only, every one inside the archive's own folder.
 std::optional<QString> entryProblem(archive_entry* entry, const QString& name)
 {
-    const auto holds = [&](const char* what) {
-        return QStringLiteral("The archive holds %1 (%2), which a skin never needs.")
-            .arg(QLatin1String(what), name);
+    const auto holds = [&](const char* text) {
+        return QCoreApplication::translate("SkinInstall", text).arg(name);
     };
     if (name.isEmpty())
-        return QStringLiteral("The archive holds an entry without a name.");
+        return QCoreApplication::translate("SkinInstall",
+                                           "The archive holds an entry without a name.");
     if (name.startsWith(u'/'))
-        return QStringLiteral("The archive holds a name from the top of the file system (%1).")
-            .arg(name);
+        return holds(QT_TRANSLATE_NOOP(
+            "SkinInstall", "The archive holds a name from the top of the file system (%1)."));
     if (name.split(u'/').contains(QStringLiteral("..")))
-        return QStringLiteral("The archive holds a name that leads out of its folder (%1).")
-            .arg(name);
+        return holds(QT_TRANSLATE_NOOP(
+            "SkinInstall", "The archive holds a name that leads out of its folder (%1)."));
     if (archive_entry_hardlink(entry))
-        return holds("a hard link");
+        return holds(QT_TRANSLATE_NOOP(
+            "SkinInstall", "The archive holds a hard link (%1), which a skin never needs."));
     switch (archive_entry_filetype(entry)) {
     case AE_IFREG:
     case AE_IFDIR:
         return std::nullopt;
     case AE_IFLNK:
-        return holds("a link");
+        return holds(QT_TRANSLATE_NOOP("SkinInstall",
+                                       "The archive holds a link (%1), which a skin never needs."));
     default:
-        return holds("a device, FIFO or socket");
+        return holds(QT_TRANSLATE_NOOP(
+            "SkinInstall",
+            "The archive holds a device, FIFO or socket (%1), which a skin never needs."));
     }
 }
 
@@ -94,9 +99,11 @@ ArchiveReader openArchive(int fd)
 QString notRead(const QString& shown, archive* reader)
 {
     const char* why = reader ? archive_error_string(reader) : nullptr;
-    return QStringLiteral("%1 could not be read as a .zip, .tar.gz, .tgz, .tar.xz or .tar.bz2 "
-                          "archive (%2).")
-        .arg(shown, why ? QString::fromLocal8Bit(why) : QStringLiteral("out of memory"));
+    //: %1 names the archive, %2 is the reason of the library that reads it.
+    return QCoreApplication::translate("SkinInstall", "%1 could not be read as a .zip, .tar.gz, "
+                                                      ".tgz, .tar.xz or .tar.bz2 archive (%2).")
+        .arg(shown, why ? QString::fromLocal8Bit(why)
+                        : QCoreApplication::translate("SkinInstall", "out of memory"));
 }
 
 // The skin files of one source written into the destination, with the count of what was read.
@@ -122,8 +129,9 @@ public:
     UnpackedSkin finish()
     {
         if (m_written.isEmpty() && m_result.refusal.isEmpty())
-            m_result.refusal = QStringLiteral("The archive holds no skin: no skin.bmp, food.gif or "
-                                              "config.ini at its top or in a folder there.");
+            m_result.refusal = QCoreApplication::translate(
+                "SkinInstall", "The archive holds no skin: no skin.bmp, food.gif or config.ini at "
+                               "its top or in a folder there.");
         return m_result;
     }
 
@@ -144,8 +152,10 @@ bool Unpacking::take(archive* reader, archive_entry* entry)
     std::optional<QString> problem;
     const QString name = entryName(entry);
     if (++m_entries > m_limits.entries)
-        problem = QStringLiteral("The archive holds more than %1 entries; a skin is three files.")
-                      .arg(m_limits.entries);
+        problem =
+            QCoreApplication::translate(
+                "SkinInstall", "The archive holds more than %1 entries; a skin is three files.")
+                .arg(m_limits.entries);
     else
         problem = entryProblem(entry, name);
     if (problem) {
@@ -159,7 +169,11 @@ bool Unpacking::take(archive* reader, archive_entry* entry)
     const Source source{[=](char* data, qint64 size) {
                             return qint64(archive_read_data(reader, data, size_t(size)));
                         },
-                        [=] { return notRead(QStringLiteral("The archive"), reader); }};
+                        [=] {
+                            //: Names the archive in "%1 could not be read as a .zip…".
+                            return notRead(
+                                QCoreApplication::translate("SkinInstall", "The archive"), reader);
+                        }};
     if (parts.size() > 2 || !SkinFileNames.contains(parts.value(parts.size() - 1))) {
         problem = copy(name, name, source, nullptr);
         if (problem)
@@ -169,11 +183,14 @@ bool Unpacking::take(archive* reader, archive_entry* entry)
     const QString folder = parts.size() == 2 ? parts.front() : QString();
     if (!m_written.isEmpty() && folder != m_result.folder) {
         const auto place = [](const QString& in) {
-            return in.isEmpty() ? QStringLiteral("its top") : u'"' + in + QStringLiteral("/\"");
+            //: The place of skin files in an archive, as in "…in two places, its top and "Neon/"".
+            return in.isEmpty() ? QCoreApplication::translate("SkinInstall", "its top")
+                                : u'"' + in + QStringLiteral("/\"");
         };
         m_result.refusal =
-            QStringLiteral("The archive holds skin files in two places, %1 and %2; a "
-                           "skin stands at its top or in one folder.")
+            QCoreApplication::translate("SkinInstall",
+                                        "The archive holds skin files in two places, %1 and %2; a "
+                                        "skin stands at its top or in one folder.")
                 .arg(place(m_result.folder), place(folder));
         return false;
     }
@@ -186,9 +203,10 @@ bool Unpacking::write(const QString& shown, const QString& file, const Source& s
     std::optional<QString> problem;
     QFile out(m_destination + u'/' + file);
     if (m_written.contains(file))
-        problem = QStringLiteral("The skin holds %1 twice.").arg(file);
+        problem = QCoreApplication::translate("SkinInstall", "The skin holds %1 twice.").arg(file);
     else if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        problem = QStringLiteral("Could not write %1 (%2).").arg(out.fileName(), out.errorString());
+        problem = QCoreApplication::translate("SkinInstall", "Could not write %1 (%2).")
+                      .arg(out.fileName(), out.errorString());
     else
         problem = copy(shown, file, source, &out);
     m_written.append(file);
@@ -211,14 +229,16 @@ std::optional<QString> Unpacking::copy(const QString& shown, const QString& file
         size += got;
         m_result.bytesRead += got;
         if (m_result.bytesRead > m_limits.totalBytes())
-            return QStringLiteral("The skin comes to more than %1 unpacked, more than its three "
-                                  "files can use.")
+            return QCoreApplication::translate("SkinInstall",
+                                               "The skin comes to more than %1 unpacked, more than "
+                                               "its three files can use.")
                 .arg(sizeText(m_limits.totalBytes()));
         if (size > limit)
-            return QStringLiteral("%1 unpacks to more than %2, more than the game reads of %3.")
+            return QCoreApplication::translate(
+                       "SkinInstall", "%1 unpacks to more than %2, more than the game reads of %3.")
                 .arg(shown, sizeText(limit), file);
         if (out && out->write(m_block.constData(), got) != got)
-            return QStringLiteral("Could not write %1 (%2).")
+            return QCoreApplication::translate("SkinInstall", "Could not write %1 (%2).")
                 .arg(out->fileName(), out->errorString());
     }
 }
@@ -239,9 +259,11 @@ UnpackedSkin unpackSkinArchive(const QString& archivePath, const QString& destin
     QFile file;
     if (!openRegularFile(file, archivePath))
         return unpacking.refuse(
-            QStringLiteral("%1 cannot be opened: %2.")
+            //: %2 is a reason such as "missing" or "not a regular file".
+            QCoreApplication::translate("SkinInstall", "%1 cannot be opened: %2.")
                 .arg(archivePath,
-                     regularFileProblem(archivePath).value_or(QStringLiteral("cannot be read"))));
+                     regularFileProblem(archivePath)
+                         .value_or(QCoreApplication::translate("SkinLoader", "cannot be read"))));
     const ArchiveReader reader = openArchive(file.handle());
     archive_entry* entry = nullptr;
     for (;;) {
@@ -266,10 +288,14 @@ UnpackedSkin copySkinFolder(const QString& folder, const QString& destination,
         QFile in;
         if (!openRegularFile(in, path))
             return unpacking.refuse(QStringLiteral("%1: %2.").arg(
-                path, regularFileProblem(path).value_or(QStringLiteral("cannot be read"))));
-        const Source source{
-            [&](char* data, qint64 size) { return in.read(data, size); },
-            [&] { return QStringLiteral("Could not read %1 (%2).").arg(path, in.errorString()); }};
+                path, regularFileProblem(path).value_or(
+                          QCoreApplication::translate("SkinLoader", "cannot be read"))));
+        const Source source{[&](char* data, qint64 size) { return in.read(data, size); },
+                            [&] {
+                                return QCoreApplication::translate("SkinInstall",
+                                                                   "Could not read %1 (%2).")
+                                    .arg(path, in.errorString());
+                            }};
         if (!unpacking.write(path, name, source))
             break;
     }

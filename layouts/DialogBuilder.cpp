@@ -3,6 +3,7 @@
 #include "layouts/Fonts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -17,39 +18,39 @@ namespace {
 
 const char* const AutoSize = "autoSize";
 
-QWidget* makeControl(const ControlLayout& c, QWidget* parent)
+QWidget* makeControl(const ControlLayout& c, const QString& caption, QWidget* parent)
 {
     switch (c.kind) {
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(c.caption, parent);
+        auto* button = new QPushButton(caption, parent);
         button->setAutoDefault(false);
         button->setDefault(c.isDefault);
         return button;
     }
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(c.caption, parent);
+        auto* option = new QRadioButton(caption, parent);
         option->setChecked(c.selected);
         return option;
     }
     case ControlKind::CheckBox: {
-        auto* check = new QCheckBox(c.caption, parent);
+        auto* check = new QCheckBox(caption, parent);
         check->setChecked(c.selected);
         return check;
     }
     case ControlKind::Frame:
-        return new QGroupBox(c.caption, parent);
+        return new QGroupBox(caption, parent);
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
         // Labels show names, paths and skin texts: Qt would take any that looks like markup for
         // rich text, and load the pictures it names.
         label->setTextFormat(Qt::PlainText);
-        label->setText(c.caption);
+        label->setText(caption);
         label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         return label;
     }
     case ControlKind::TextBox:
         if (c.link) {
-            auto* link = new LinkBox(c.caption, parent);
+            auto* link = new LinkBox(caption, parent);
             link->setReadOnly(true);
             link->setFrame(false);
             link->setFocusPolicy(Qt::NoFocus);
@@ -57,7 +58,7 @@ QWidget* makeControl(const ControlLayout& c, QWidget* parent)
             link->setCursor(Qt::CrossCursor);
             return link;
         } else {
-            auto* text = new QPlainTextEdit(c.caption, parent);
+            auto* text = new QPlainTextEdit(caption, parent);
             text->setReadOnly(true);
             return text;
         }
@@ -112,7 +113,7 @@ ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, const Pixe
     ControlMap controls;
     for (const ControlLayout& c : layout.controls) {
         QWidget* parent = c.container.isEmpty() ? &dialog : controls.value(c.container).data();
-        QWidget* widget = makeControl(c, parent ? parent : &dialog);
+        QWidget* widget = makeControl(c, translated(layout, c.caption), parent ? parent : &dialog);
         widget->setObjectName(c.name);
         // Each figure rounded by itself, as the layouts' pixel sizes are given.
         widget->setGeometry(scale.pixelX(c.bounds.left), scale.pixelY(c.bounds.top),
@@ -143,6 +144,12 @@ ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, const Pixe
         previous = widget;
     }
     return controls;
+}
+
+QString translated(const DialogLayout& layout, const QString& text)
+{
+    return text.isEmpty() ? text
+                          : QCoreApplication::translate(layout.context, text.toUtf8().constData());
 }
 
 QWidget* firstFocus(const DialogLayout& layout, const ControlMap& controls)

@@ -24,9 +24,12 @@ protected:
 
 using ControlMap = QHash<QString, QPointer<QWidget>>;
 
-// Builds the layout's controls on `dialog`, sizes the dialog's client area to the layout, sets the
-// tab order, and returns the controls by name.
+// Builds the layout's controls on `dialog`, their captions in the player's language, sizes the
+// dialog's client area to the layout, sets the tab order, and returns the controls by name.
 ControlMap buildControls(QWidget& dialog, const DialogLayout& layout, const PixelScale& scale);
+
+// A caption of the layout, its own or a control's, in the player's language.
+QString translated(const DialogLayout& layout, const QString& text);
 
 // The control that takes the focus when the dialog opens: the first in tab order that can.
 QWidget* firstFocus(const DialogLayout& layout, const ControlMap& controls);

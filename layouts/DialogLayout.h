@@ -40,7 +40,10 @@ struct ControlLayout {
 };
 
 // A dialog: a fixed-size tool window, centred on the screen. Its controls are listed in tab order.
+// Its caption and its controls' captions are in English, and shown in the player's language, where
+// `context` names the dialog to translators.
 struct DialogLayout {
+    const char* context = "";
     QString caption;
     float width = 0;  // client area, twips
     float height = 0;

@@ -22,7 +22,7 @@ Form::~Form()
 void Form::Show()
 {
     if (!m_window) {
-        m_window = new FormWindow(*this, m_layout.caption);
+        m_window = new FormWindow(*this, translated(m_layout, m_layout.caption));
         m_controls = buildControls(*m_window, m_layout, PixelScale::of(m_platform.facts));
         m_life.loaded(m_window);
         connectControls();

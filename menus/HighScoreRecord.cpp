@@ -63,9 +63,9 @@ QString storableName(const QString& typed)
 
 QString recordOvertakenMessage(qint16 stored, qint16 score)
 {
-    return QStringLiteral(
-               "Since this game ended, another game of Kriel has saved a high score of %1, "
-               "which your %2 does not beat. The high score stays as it is.")
+    return QCoreApplication::translate(
+               "GameOver", "Since this game ended, another game of Kriel has saved a high score of "
+                           "%1, which your %2 does not beat. The high score stays as it is.")
         .arg(stored)
         .arg(score);
 }
@@ -96,7 +96,9 @@ ShownRecord recordToShow(const SettingsStore& store)
     const std::optional<Difficulty> difficulty = difficultyNamed(shown.level);
     const std::optional<qint16> score = wholeScore(shown.score);
     if (difficulty && score)
-        shown.foodEaten = QString::number(double(*score) / difficulty->PointsPerFood, 'g', 15)
-                          + QStringLiteral(" pcs");
+        //: The pieces of food a score stands for, such as "21 pcs".
+        shown.foodEaten =
+            QCoreApplication::translate("HighScore", "%1 pcs")
+                .arg(QString::number(double(*score) / difficulty->PointsPerFood, 'g', 15));
     return shown;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/StartMenu.h"
 #include "engine/Windows.h"
+#include "menus/Difficulty.h"
 #include "menus/HighScoreRecord.h"
 #include "platform/Platform.h"
 
@@ -22,8 +23,11 @@ void frmHighScore::Form_Load()
 {
     const ShownRecord record = recordToShow(m_platform.settings);
     setCaption(control("lblScore"), record.score);
-    setCaption(control("lblName"), record.name);
-    setCaption(control("lblLevel"), record.level);
+    // The cleared record's holder is the game's word, not a player's name.
+    setCaption(control("lblName"), record.name == QLatin1String("Nobody")
+                                       ? QCoreApplication::translate("HighScore", "Nobody")
+                                       : record.name);
+    setCaption(control("lblLevel"), shownDifficulty(record.level));
     if (record.foodEaten)
         setCaption(control("lblfoodeat"), *record.foodEaten);
 }

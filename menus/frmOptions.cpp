@@ -8,6 +8,7 @@
 #include "rules/SettingKeys.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 
 frmOptions::frmOptions(Platform& platform, Windows& windows)
     : Form(platform, settingsLayout())
@@ -27,7 +28,7 @@ void frmOptions::connectControls()
 void frmOptions::Form_Load()
 {
     const ProgramVersion version = ProgramFacts::version();
-    setTitle(QStringLiteral("Kriel - Settings - [Version %1.%2.%3]")
+    setTitle(QCoreApplication::translate("Settings", "Kriel - Settings - [Version %1.%2.%3]")
                  .arg(version.major)
                  .arg(version.minor)
                  .arg(version.revision));
@@ -39,9 +40,10 @@ void frmOptions::Form_Load()
 
 void frmOptions::Command1_Click()
 {
-    const QString title = QStringLiteral("Clear High Scores");
+    const QString title = QCoreApplication::translate("Settings", "Clear High Scores");
     if (clearRecord(m_platform.settings))
-        m_platform.dialogs.message(window(), QStringLiteral("High Scores Cleared."), title);
+        m_platform.dialogs.message(
+            window(), QCoreApplication::translate("Settings", "High Scores Cleared."), title);
     else
         m_platform.dialogs.message(window(), notSavedMessage(m_platform.settings), title);
 }
@@ -50,10 +52,11 @@ void frmOptions::Command4_Click()
 {
     SettingsStore& store = m_platform.settings;
     const bool saved = writeDefaults(store);
-    m_platform.dialogs.message(window(),
-                               saved ? QStringLiteral("All settings have returned to default.")
-                                     : notSavedMessage(store),
-                               QStringLiteral("Reset"));
+    m_platform.dialogs.message(
+        window(),
+        saved ? QCoreApplication::translate("Settings", "All settings have returned to default.")
+              : notSavedMessage(store),
+        QCoreApplication::translate("Settings", "Reset"));
 }
 
 void frmOptions::Command5_Click()

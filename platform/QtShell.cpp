@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -66,11 +67,14 @@ bool QtShell::open(const QUrl& target)
         if (taken)
             return;
         const QString what = target.isLocalFile() ? target.toLocalFile() : target.toString();
+        //: %1 is a help document's file or a skin's web address.
         dialogs->message(nullptr,
-                         QStringLiteral("Kriel could not open %1: this desktop has no application "
-                                        "set to open it. Please open it by hand.")
+                         QCoreApplication::translate("Desktop",
+                                                     "Kriel could not open %1: this desktop has no "
+                                                     "application set to open it. Please open it "
+                                                     "by hand.")
                              .arg(what),
-                         QStringLiteral("Kriel - Cannot Open"));
+                         QCoreApplication::translate("Desktop", "Kriel - Cannot Open"));
     });
     return true;
 }

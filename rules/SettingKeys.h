@@ -2,6 +2,8 @@
 
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
+
 #include <initializer_list>
 #include <utility>
 
@@ -75,8 +77,11 @@ inline bool writeDefaults(SettingsStore& store)
 // What the player is told when the store could not be saved.
 inline QString notSavedMessage(const SettingsStore& store)
 {
-    return QStringLiteral("The settings could not be saved to ") + store.location()
-           + QStringLiteral(". The game goes on with them until it ends.");
+    //: %1 is the settings file.
+    return QCoreApplication::translate(
+               "SettingsStore",
+               "The settings could not be saved to %1. The game goes on with them until it ends.")
+        .arg(store.location());
 }
 
 // Only this exact text means on.

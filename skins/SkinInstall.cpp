@@ -4,6 +4,7 @@
 #include "skins/SkinCheck.h"
 #include "skins/SkinFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -71,7 +72,8 @@ SkinInstall moveIntoPlace(const QString& staged, const QString& staging, SkinIns
                        ? freeName(install.wanted, folders)
                        : install.wanted;
     if (install.name.isEmpty())
-        return refused(QStringLiteral("Every name from \"%1 (2)\" to \"%1 (%2)\" is taken.")
+        return refused(QCoreApplication::translate(
+                           "SkinInstall", "Every name from \"%1 (2)\" to \"%1 (%2)\" is taken.")
                            .arg(install.wanted)
                            .arg(MostCopies));
     install.path = folders.back() + u'/' + install.name;
@@ -79,13 +81,17 @@ SkinInstall moveIntoPlace(const QString& staged, const QString& staging, SkinIns
     const QString aside = staging + u'/' + Replaced + u'/' + install.name;
     if (install.replaced
         && !(QDir().mkdir(staging + u'/' + Replaced) && QDir().rename(install.path, aside)))
-        return refused(QStringLiteral("Your skin \"%1\" could not be moved aside to be replaced; "
-                                      "it is left as it was.")
-                           .arg(install.name));
+        return refused(
+            QCoreApplication::translate("SkinInstall",
+                                        "Your skin \"%1\" could not be moved aside to be replaced; "
+                                        "it is left as it was.")
+                .arg(install.name));
     if (!QDir().rename(staged, install.path)) {
         if (install.replaced)
             QDir().rename(aside, install.path);
-        return refused(QStringLiteral("The skin could not be moved into %1.").arg(install.path));
+        return refused(
+            QCoreApplication::translate("SkinInstall", "The skin could not be moved into %1.")
+                .arg(install.path));
     }
     return install;
 }
@@ -97,28 +103,36 @@ SkinInstall installSkin(const QString& source, const ProgramFacts& facts,
 {
     const QStringList folders = skinsFolders(facts);
     if (folders.size() < 2)
-        return refused(QStringLiteral("There is no folder for your own skins: neither "
-                                      "XDG_DATA_HOME nor HOME names one."));
+        return refused(QCoreApplication::translate("SkinInstall",
+                                                   "There is no folder for your own skins: neither "
+                                                   "XDG_DATA_HOME nor HOME names one."));
     const QString own = folders.back();
     if (!QDir().mkpath(own))
         return refused(
-            QStringLiteral("The folder for your own skins, %1, could not be created.").arg(own));
+            QCoreApplication::translate("SkinInstall",
+                                        "The folder for your own skins, %1, could not be created.")
+                .arg(own));
     QTemporaryDir staging(own + u'/' + StagingPrefix + QStringLiteral("XXXXXX"));
     const QString staged = staging.filePath(QStringLiteral("skin"));
     if (!staging.isValid() || !QDir().mkdir(staged))
-        return refused(
-            QStringLiteral("No folder could be made in %1 to unpack the skin into.").arg(own));
+        return refused(QCoreApplication::translate(
+                           "SkinInstall", "No folder could be made in %1 to unpack the skin into.")
+                           .arg(own));
     SkinInstall install;
     const UnpackedSkin unpacked = stage(source, staged, install.wanted);
     if (!unpacked.refusal.isEmpty())
         return refused(unpacked.refusal);
     if (!isSkinName(install.wanted))
-        return refused(QStringLiteral("\"%1\" cannot name a skin: a skin is named by its folder, "
-                                      "which must not be blank, start with a dot or hold a "
-                                      "slash.")
-                           .arg(install.wanted));
+        return refused(
+            QCoreApplication::translate("SkinInstall",
+                                        "\"%1\" cannot name a skin: a skin is named by its folder, "
+                                        "which must not be blank, start with a dot or hold a "
+                                        "slash.")
+                .arg(install.wanted));
     if (const SkinCheck check = checkSkin(staged, facts); !check.ok)
-        return refused(QStringLiteral("The game cannot load this skin: %1.").arg(check.report));
+        return refused(
+            QCoreApplication::translate("SkinInstall", "The game cannot load this skin: %1.")
+                .arg(check.report));
     return moveIntoPlace(staged, staging.path(), install, folders, replace);
 }
 

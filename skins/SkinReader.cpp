@@ -7,7 +7,13 @@
 #include "rules/Grid.h"
 #include "skins/SkinValues.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+//: Why the skin's loader refuses a file or a value. Each reason follows the file's name, or its
+//: section, key and value, and a colon, and so starts in lower case.
+const char* const Missing = QT_TRANSLATE_NOOP("SkinLoader", "missing");
 
 // Reads config.ini values onto a skin in order, and remembers the first one refused.
 class ValueReader {
@@ -28,9 +34,9 @@ public:
         if (value)
             set(m_skin, *value);
         else
-            m_error =
-                SkinError{m_iniPath, section, key, text,
-                          text.isEmpty() ? QStringLiteral("missing") : QString::fromLatin1(reason)};
+            m_error = SkinError{
+                m_iniPath, section, key, text,
+                QCoreApplication::translate("SkinLoader", text.isEmpty() ? Missing : reason)};
         return value.has_value();
     }
 
@@ -40,7 +46,8 @@ public:
         int rgb[3] = {};
         for (int i = 0; i < 3; ++i)
             if (!take(QStringLiteral("Colors"), QLatin1String(prefix) + QLatin1Char("RGB"[i]),
-                      colorComponent, "not a colour component from 0 up",
+                      colorComponent,
+                      QT_TRANSLATE_NOOP("SkinLoader", "not a colour component from 0 up"),
                       [&](Skin&, int part) { rgb[i] = part; }))
                 return false;
         set(m_skin, Color::fromRgb(rgb[0], rgb[1], rgb[2]));
@@ -82,11 +89,15 @@ std::optional<SkinError> readPictures(const QString& SkinPath, const PixelScale&
     qint32 transColor = 1;
     SkinRegion.ScanPicture(bitmap.picture, transColor);
     if (SkinRegion.tooComplex())
-        return fileError(SkinBmpPath, QStringLiteral("outline too complex: it takes more than "
-                                                     "%1 rectangles, even with rows alike merged")
-                                          .arg(MaxOutlineRectangles));
+        return fileError(SkinBmpPath,
+                         QCoreApplication::translate("SkinLoader",
+                                                     "outline too complex: it takes more than %1 "
+                                                     "rectangles, even with rows alike merged")
+                             .arg(MaxOutlineRectangles));
     if (SkinRegion.hndRegion().isEmpty())
-        return fileError(SkinBmpPath, QStringLiteral("leaves no pixel of the window to see: every "
+        return fileError(SkinBmpPath,
+                         QCoreApplication::translate("SkinLoader",
+                                                     "leaves no pixel of the window to see: every "
                                                      "pixel has the bottom-left one's colour or "
                                                      "lies in the rightmost column"));
     skin.look.picture = std::move(bitmap.picture);
@@ -113,8 +124,9 @@ std::optional<SkinError> readValues(const QString& iniPath, const IniFile& ini,
     };
     const QString positions = QStringLiteral("Positions");
     const QString styles = QStringLiteral("Styles");
-    const char* notPixels = "not a number of pixels a window can hold";
-    const char* notCode = "not one of the codes allowed";
+    const char* notPixels =
+        QT_TRANSLATE_NOOP("SkinLoader", "not a number of pixels a window can hold");
+    const char* notCode = QT_TRANSLATE_NOOP("SkinLoader", "not one of the codes allowed");
     using S = Skin;
     ValueReader r(iniPath, ini, skin);
     r.take(positions, "PlayAreaX", gridAcross, notPixels, [](S& s, float v) { s.grid.left = v; })
@@ -137,11 +149,14 @@ std::optional<SkinError> readValues(const QString& iniPath, const IniFile& ini,
                   [](S& s, BorderStyle v) { s.look.cell.borderStyle = v; })
         && r.take(styles, "PlayBorder", borderStyle, notCode,
                   [](S& s, BorderStyle v) { s.look.playArea.borderStyle = v; })
-        && r.take(styles, "FontSize", fontSize, "not a font size above 0 and at most 2048 points",
-                  [](S& s, float v) { s.look.scoreFont.pointSize = v; })
+        && r.take(
+            styles, "FontSize", fontSize,
+            QT_TRANSLATE_NOOP("SkinLoader", "not a font size above 0 and at most 2048 points"),
+            [](S& s, float v) { s.look.scoreFont.pointSize = v; })
         && r.take(styles, "Font", anyText, "",
                   [](S& s, const QString& v) { s.look.scoreFont.face = v; })
-        && r.take(QStringLiteral("Ratio"), "SizeRatio", cell, "not a usable cell size",
+        && r.take(QStringLiteral("Ratio"), "SizeRatio", cell,
+                  QT_TRANSLATE_NOOP("SkinLoader", "not a usable cell size"),
                   [](S& s, SkinGrid::CellSize v) { s.grid.cell = v; });
     return r.error();
 }
@@ -166,15 +181,21 @@ std::optional<SkinError> playAreaOutside(const Skin& skin, const PixelScale& sca
         const bool tooLarge = side.extent > side.windowTwips;
         const QString section = tooLarge ? QStringLiteral("Ratio") : QStringLiteral("Positions");
         const QString key = tooLarge ? QStringLiteral("SizeRatio") : QLatin1String(side.key);
-        const QString what =
-            tooLarge ? QStringLiteral("makes the play area of %1 × %1 cells").arg(GridCells)
-                     : QStringLiteral("puts part of the play area");
-        const QString reason =
-            QStringLiteral("%1 (%2 × %3 pixels at %4, %5) outside the %6 × %7 pixel window")
-                .arg(what, numberText(area.width / scale.x), numberText(area.height / scale.y),
+        //: %1 × %2 is the play area's size in pixels, %3, %4 its top-left corner, %5 × %6 the
+        //: window's size and %7 the cells the play area has across and down.
+        const QString outside =
+            (tooLarge ? QCoreApplication::translate("SkinLoader",
+                                                    "makes the play area of %7 × %7 cells (%1 × "
+                                                    "%2 pixels at %3, %4) outside the %5 × %6 "
+                                                    "pixel window")
+                      : QCoreApplication::translate("SkinLoader",
+                                                    "puts part of the play area (%1 × %2 pixels "
+                                                    "at %3, %4) outside the %5 × %6 pixel window"))
+                .arg(numberText(area.width / scale.x), numberText(area.height / scale.y),
                      numberText(area.left / scale.x), numberText(area.top / scale.y))
                 .arg(skin.look.picture.width())
                 .arg(skin.look.picture.height());
+        const QString reason = tooLarge ? outside.arg(GridCells) : outside;
         return SkinError{iniPath, section, key, ini.value(section, key), reason};
     }
     return std::nullopt;

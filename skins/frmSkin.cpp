@@ -8,6 +8,7 @@
 #include "skins/SkinFolders.h"
 #include "skins/SkinInstall.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QListWidget>
@@ -149,13 +150,16 @@ void frmSkin::FillSkinList(const QStringList& folders)
     // The label has room for one folder: the game's own. The player's is named where it is
     // looked for, and in the help documents.
     QWidget* label = control("Label3");
-    setCaption(label, QStringLiteral("Skins Folder: ") + folders.front() + u'/');
+    setCaption(label, QCoreApplication::translate("SkinSelector", "Skins Folder: %1")
+                          .arg(folders.front() + u'/'));
     QStringList lines;
     for (const QString& folder : folders)
         lines.append(folder + u'/');
     // A tooltip takes text that looks like markup for rich text, as a label would.
-    label->setToolTip(Qt::convertFromPlainText(
-        QStringLiteral("Skins are read from:\n") + lines.join(u'\n'), Qt::WhiteSpaceNoWrap));
+    label->setToolTip(
+        Qt::convertFromPlainText(QCoreApplication::translate("SkinSelector", "Skins are read from:")
+                                     + u'\n' + lines.join(u'\n'),
+                                 Qt::WhiteSpaceNoWrap));
     if (!m_previews)
         return;
     m_previews->drop();
@@ -182,11 +186,14 @@ void frmSkin::List1_Click()
 {
     const QString info = QStringLiteral("Info");
     const QString name = LoadSkin(info, QStringLiteral("Name"));
-    setCaption(control("skinname"), QStringLiteral("Skin Name: ") + name);
-    setTitle(name.isEmpty() ? QStringLiteral("Skin Selector")
-                            : QStringLiteral("Skin Selector - ") + name);
-    setCaption(control("author"),
-               QStringLiteral("Author: ") + LoadSkin(info, QStringLiteral("Author")));
+    setCaption(control("skinname"),
+               QCoreApplication::translate("SkinSelector", "Skin Name: %1").arg(name));
+    //: The window's title once a skin is chosen; %1 is the skin's name.
+    setTitle(name.isEmpty()
+                 ? QCoreApplication::translate("SkinSelector", "Skin Selector")
+                 : QCoreApplication::translate("SkinSelector", "Skin Selector - %1").arg(name));
+    setCaption(control("author"), QCoreApplication::translate("SkinSelector", "Author: %1")
+                                      .arg(LoadSkin(info, QStringLiteral("Author"))));
     SkinWebSite = LoadSkin(info, QStringLiteral("WebSite"));
     setCaption(control("websitetext"), SkinWebSite);
     setCaption(control("description"), LoadSkin(info, QStringLiteral("Comments")));
@@ -229,12 +236,15 @@ bool frmSkin::eventFilter(QObject* watched, QEvent* event)
 
 void frmSkin::installFrom(const QString& path)
 {
-    const QString title = QStringLiteral("Kriel - Install Skin");
+    const QString title = QCoreApplication::translate("SkinSelector", "Kriel - Install Skin");
     const SkinInstall install = installSkin(path, m_platform.facts, [&](const QString& name) {
         return m_platform.dialogs.question(
             window(),
-            QStringLiteral("Your own skins already hold one called \"%1\". Replace it with the "
-                           "new one?\n\nNo keeps it, and installs the new one under another name.")
+            //: "No" is the button of the standard question box that keeps the skin.
+            QCoreApplication::translate("SkinSelector",
+                                        "Your own skins already hold one called \"%1\". Replace "
+                                        "it with the new one?\n\nNo keeps it, and installs the "
+                                        "new one under another name.")
                 .arg(name),
             title);
     });
@@ -256,12 +266,16 @@ void frmSkin::List1_ContextMenu(const QPoint& at)
     const QString name = item ? item->text() : QString();
     auto* menu = new QMenu(window());
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(tr("Install Skin…"), this, &frmSkin::installChosen);
-    menu->addAction(tr("Open Skins Folder"), this, &frmSkin::openOwnFolder)
+    menu->addAction(QCoreApplication::translate("SkinSelector", "Install Skin…"), this,
+                    &frmSkin::installChosen);
+    menu->addAction(QCoreApplication::translate("SkinSelector", "Open Skins Folder"), this,
+                    &frmSkin::openOwnFolder)
         ->setEnabled(skinsFolders(m_platform.facts).size() > 1);
-    menu->addAction(tr("Remove Skin"), this, [this, name] { removeSkin(name); })
+    menu->addAction(QCoreApplication::translate("SkinSelector", "Remove Skin"), this,
+                    [this, name] { removeSkin(name); })
         ->setEnabled(isOwnSkin(name));
-    menu->addAction(tr("Save Preview…"), this, [this, name] { savePreview(name); })
+    menu->addAction(QCoreApplication::translate("SkinSelector", "Save Preview…"), this,
+                    [this, name] { savePreview(name); })
         ->setEnabled(item && m_paint);
     menu->popup(list->viewport()->mapToGlobal(at));
 }
@@ -269,8 +283,9 @@ void frmSkin::List1_ContextMenu(const QPoint& at)
 void frmSkin::installChosen()
 {
     const QString path = m_platform.dialogs.chooseFileOrFolder(
-        window(), tr("Kriel - Install Skin"),
-        tr("Skin archives (*.zip *.tar.gz *.tgz *.tar.xz *.tar.bz2)"));
+        window(), QCoreApplication::translate("SkinSelector", "Kriel - Install Skin"),
+        QCoreApplication::translate("SkinSelector",
+                                    "Skin archives (*.zip *.tar.gz *.tgz *.tar.xz *.tar.bz2)"));
     if (!path.isEmpty())
         installFrom(path);
 }
@@ -291,17 +306,22 @@ bool frmSkin::isOwnSkin(const QString& name) const
 
 void frmSkin::removeSkin(const QString& name)
 {
-    const QString title = tr("Kriel - Remove Skin");
+    const QString title = QCoreApplication::translate("SkinSelector", "Kriel - Remove Skin");
     if (!isOwnSkin(name)
         || !m_platform.dialogs.question(
             window(),
-            tr("Remove your skin \"%1\"? It goes to the desktop's trash, where there is one.")
+            QCoreApplication::translate(
+                "SkinSelector",
+                "Remove your skin \"%1\"? It goes to the desktop's trash, where there is one.")
                 .arg(name),
             title))
         return;
     const QString path = locateSkin(name, m_platform.facts).path;
     if (!m_platform.shell.moveToTrash(path))
-        m_platform.dialogs.message(window(), tr("%1 could not be removed.").arg(path), title);
+        m_platform.dialogs.message(
+            window(),
+            QCoreApplication::translate("SkinSelector", "%1 could not be removed.").arg(path),
+            title);
     // A setting naming a skin that has gone would end the next game as it starts.
     else if (readSetting(m_platform.settings, SettingKeys::Skin) == name)
         writeSettings(m_platform.settings,
@@ -312,22 +332,29 @@ void frmSkin::removeSkin(const QString& name)
 
 void frmSkin::savePreview(const QString& name)
 {
-    const QString title = tr("Kriel - Save Preview");
+    const QString title = QCoreApplication::translate("SkinSelector", "Kriel - Save Preview");
     const StandardScreen screen;
     const SkinCheck check = checkSkin(locateSkin(name, m_platform.facts).path, screen);
     if (!check.ok) {
         m_platform.dialogs.message(
-            window(), tr("The game cannot load this skin: %1.").arg(check.report), title);
+            window(),
+            QCoreApplication::translate("SkinSelector", "The game cannot load this skin: %1.")
+                .arg(check.report),
+            title);
         return;
     }
     const QString path = m_platform.dialogs.chooseSaveFile(
-        window(), title, name + QStringLiteral(".png"), tr("PNG pictures (*.png)"));
+        window(), title, name + QStringLiteral(".png"),
+        QCoreApplication::translate("SkinSelector", "PNG pictures (*.png)"));
     if (path.isEmpty())
         return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)
         || !m_paint(check, PixelScale::of(screen)).save(&file, "PNG") || !file.commit())
-        m_platform.dialogs.message(window(), tr("%1 could not be written.").arg(path), title);
+        m_platform.dialogs.message(
+            window(),
+            QCoreApplication::translate("SkinSelector", "%1 could not be written.").arg(path),
+            title);
 }
 
 QString frmSkin::cacheFolder() const
@@ -375,11 +402,13 @@ bool frmSkin::showPreviewTip(const QHelpEvent& help)
     const QVariant preview = item ? item->data(PreviewRole) : QVariant();
     if (!preview.isValid())
         return false;
-    const QString tip = preview.typeId() == QMetaType::QByteArray
-                            ? QStringLiteral("<img src=\"data:image/png;base64,%1\">")
-                                  .arg(QLatin1String(preview.toByteArray().toBase64()))
-                            : Qt::convertFromPlainText(
-                                tr("The game cannot load this skin: %1.").arg(preview.toString()));
+    const QString tip =
+        preview.typeId() == QMetaType::QByteArray
+            ? QStringLiteral("<img src=\"data:image/png;base64,%1\">")
+                  .arg(QLatin1String(preview.toByteArray().toBase64()))
+            : Qt::convertFromPlainText(
+                QCoreApplication::translate("SkinSelector", "The game cannot load this skin: %1.")
+                    .arg(preview.toString()));
     QToolTip::showText(help.globalPos(), tip, list->viewport(), list->visualItemRect(item));
     return true;
 }
