@@ -11,19 +11,25 @@ const QString Catalogues = QStringLiteral(":/i18n");
 
 }  // namespace
 
+QStringList wantedLanguages(QLocale::Language language, const QStringList& uiLanguages)
+{
+    QStringList wanted;
+    if (language == QLocale::C)
+        return wanted;
+    for (const QString& name : uiLanguages) {
+        const QLocale::Language each = QLocale(name).language();
+        if (each == QLocale::English || each == QLocale::C)
+            break;
+        wanted.append(name);
+    }
+    return wanted;
+}
+
 PlayerLanguage::PlayerLanguage(const QLocale& locale)
 {
-    if (locale.language() == QLocale::C)
-        return;
-    // The player's languages in their order: the first the game has a catalogue for wins, unless
-    // English comes before it.
-    for (const QString& name : locale.uiLanguages()) {
-        const QLocale wanted(name);
-        if (wanted.language() == QLocale::English || wanted.language() == QLocale::C)
-            return;
-        if (m_game.load(wanted, QStringLiteral("kriel"), QStringLiteral("_"), Catalogues))
+    for (const QString& name : wantedLanguages(locale.language(), locale.uiLanguages()))
+        if (m_game.load(QLocale(name), QStringLiteral("kriel"), QStringLiteral("_"), Catalogues))
             break;
-    }
     if (m_game.isEmpty())
         return;
     QCoreApplication::installTranslator(&m_game);

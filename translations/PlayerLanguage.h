@@ -25,6 +25,11 @@ private:
     QTranslator m_qt;
 };
 
+// The languages to look for a catalogue of, best first, from a locale's language and its
+// languages for texts: those before the first that is English, which the game speaks without
+// one, and none in the C locale, whatever the list.
+QStringList wantedLanguages(QLocale::Language language, const QStringList& uiLanguages);
+
 // The languages the game comes with catalogues for, as "de" or "pt_BR".
 QStringList shippedLanguages();
 

@@ -1,0 +1,146 @@
+#include "layouts/DialogBuilder.h"
+#include "menus/Difficulty.h"
+#include "translations/PlayerLanguage.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QTest>
+
+namespace {
+
+// What a caption needs across: a button's text its frame and a margin, a frame's title its
+// insets and an option's or check box's the mark before it, as the style draws them.
+int widthNeeded(const QWidget* control, const QString& text)
+{
+    const int advance = QFontMetrics(control->font()).horizontalAdvance(text);
+    if (auto* button = qobject_cast<const QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect inside =
+            control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return advance + control->width() - inside.width()
+               + control->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+    }
+    if (qobject_cast<const QGroupBox*>(control))
+        return advance + 16;
+    if (qobject_cast<const QAbstractButton*>(control))
+        return advance + control->sizeHint().width()
+               - QFontMetrics(control->font()).horizontalAdvance(captionOf(control));
+    return advance;
+}
+
+// The width a control's caption may take: its own, but an option or check box grows to the right
+// inside its frame, keeping as far from the frame's right edge as from its left.
+int widthAllowed(const QWidget* control)
+{
+    if (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QPushButton*>(control))
+        return control->parentWidget()->width() - 2 * control->x();
+    return control->width();
+}
+
+using Layout = DialogLayout (*)();
+
+}  // namespace
+
+// The player's language is looked for as the desktop does, and every catalogue the game comes
+// with fits the dialogs, which keep their sizes in every language.
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The game's English needs no catalogue: none is looked for in the C locale, whatever the
+    // languages the player lists, nor for any language listed after English.
+    void looksForThePlayersLanguagesBeforeEnglish_data()
+    {
+        QTest::addColumn<QLocale::Language>("language");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QStringList>("wanted");
+        QTest::newRow("C") << QLocale::C << QStringList{"de"} << QStringList{};
+        QTest::newRow("English") << QLocale::English << QStringList{"en-US", "de"} << QStringList{};
+        QTest::newRow("German") << QLocale::German << QStringList{"de-AT", "de", "en", "fr"}
+                                << QStringList{"de-AT", "de"};
+        QTest::newRow("Italian, then Japanese")
+            << QLocale::Italian << QStringList{"it", "ja-JP", "C"} << QStringList{"it", "ja-JP"};
+    }
+
+    void looksForThePlayersLanguagesBeforeEnglish()
+    {
+        QFETCH(QLocale::Language, language);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, wanted);
+        QCOMPARE(wantedLanguages(language, listed), wanted);
+    }
+
+    // A catalogue is found for a language with a region of its own, and only the one asked for.
+    void loadsTheCatalogueOfTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("English") << "en_US"
+                                 << "";
+        QTest::newRow("Austrian") << "de_AT"
+                                  << "de";
+        QTest::newRow("Brazilian") << "pt_BR"
+                                   << "pt_BR";
+        QTest::newRow("European Portuguese") << "pt_PT"
+                                             << "";
+        QTest::newRow("Japanese") << "ja_JP"
+                                  << "ja";
+    }
+
+    void loadsTheCatalogueOfTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, loaded);
+        const PlayerLanguage player{QLocale(locale)};
+        QCOMPARE(player.language(), loaded);
+        QCOMPARE(QCoreApplication::translate("StartMenu", "Quit") == "Quit", loaded.isEmpty());
+    }
+
+    // Each translated caption fits its control in the control's own font.
+    void captionsFitTheirControls_data()
+    {
+        QTest::addColumn<QString>("language");
+        const QStringList languages = shippedLanguages();
+        QVERIFY(languages.size() >= 6);
+        for (const QString& language : languages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void captionsFitTheirControls()
+    {
+        QFETCH(QString, language);
+        const PlayerLanguage player{QLocale(language)};
+        QVERIFY2(player.language().startsWith(language), qPrintable(player.language()));
+        QStringList tooLong;
+        for (const Layout layout : {startMenuLayout, gameOverLayout, skinSelectorLayout,
+                                    highScoreLayout, settingsLayout}) {
+            const DialogLayout d = layout();
+            QWidget dialog;
+            const ControlMap controls = buildControls(dialog, d, PixelScale{});
+            const auto check = [&](const QWidget* control, const QString& text) {
+                const int needed = widthNeeded(control, text);
+                const int high = QFontMetrics(control->font()).height();
+                if (needed > widthAllowed(control) || high > control->height())
+                    tooLong << QStringLiteral("%1 %2 \"%3\": %4 × %5 pixels in %6 × %7")
+                                   .arg(d.context, control->objectName(), text)
+                                   .arg(needed)
+                                   .arg(high)
+                                   .arg(widthAllowed(control))
+                                   .arg(control->height());
+            };
+            for (const ControlLayout& c : d.controls)
+                if (!c.autoSize && !c.caption.isEmpty())
+                    check(controls.value(c.name), translated(d, c.caption));
+            // The one label of a layout whose text the game sets, from a short list.
+            if (const QWidget* shown = controls.value(QStringLiteral("lblDiff")))
+                for (const Difficulty& difficulty : Difficulties)
+                    check(shown, shownDifficulty(QLatin1String(difficulty.name)));
+        }
+        QVERIFY2(tooLong.isEmpty(), qPrintable(tooLong.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"
