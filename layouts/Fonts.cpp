@@ -10,10 +10,13 @@ static void substituteOnce()
 {
     static const bool done = [] {
         // The dialogs were drawn with this face; a clean sans serif of about its width keeps the
-        // captions inside their controls.
+        // captions inside their controls. Characters it lacks come from the faces after it, before
+        // the desktop's own choice: Japanese captions in Japanese forms of the Han characters,
+        // which the desktop may draw in Chinese ones where the locale does not say Japanese.
         QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                    {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans")});
+                                    QStringLiteral("DejaVu Sans"),
+                                    QStringLiteral("Noto Sans CJK JP")});
         return true;
     }();
     Q_UNUSED(done);

@@ -3,6 +3,8 @@
 #include "translations/PlayerLanguage.h"
 
 #include <QGroupBox>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -28,6 +30,23 @@ int widthNeeded(const QWidget* control, const QString& text)
         return advance + control->sizeHint().width()
                - QFontMetrics(control->font()).horizontalAdvance(captionOf(control));
     return advance;
+}
+
+// The rows a caption's ink reaches down to, drawn from the top of the line. A character from a
+// fallback face puts the baseline as low as that face's ascent, which the font's metrics round.
+int inkHeight(const QFont& font, const QString& text)
+{
+    QImage line(QFontMetrics(font).horizontalAdvance(text) + 1, 64, QImage::Format_Grayscale8);
+    line.fill(Qt::white);
+    QPainter painter(&line);
+    painter.setFont(font);
+    painter.drawText(line.rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    painter.end();
+    for (int y = line.height() - 1; y >= 0; --y)
+        for (int x = 0; x < line.width(); ++x)
+            if (line.pixelColor(x, y) != Qt::white)
+                return y + 1;
+    return 0;
 }
 
 // The width a control's caption may take: its own, but an option or check box grows to the right
@@ -121,7 +140,7 @@ private slots:
             const ControlMap controls = buildControls(dialog, d, PixelScale{});
             const auto check = [&](const QWidget* control, const QString& text) {
                 const int needed = widthNeeded(control, text);
-                const int high = QFontMetrics(control->font()).height();
+                const int high = inkHeight(control->font(), text);
                 if (needed > widthAllowed(control) || high > control->height())
                     tooLong << QStringLiteral("%1 %2 \"%3\": %4 × %5 pixels in %6 × %7")
                                    .arg(d.context, control->objectName(), text)
