@@ -6,7 +6,7 @@ VERSION := $(shell sed -n 's/^project.kriel VERSION \([0-9.]*\).*/\1/p' CMakeLis
 DIST := $(BUILD_DIR)/kriel-$(VERSION).tar.xz
 SOURCES := $(shell git ls-files '*.cpp' '*.h' 2>/dev/null)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench install package dist screenshots format format-check clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench install package dist screenshots translations format format-check clean
 
 all: build
 
@@ -103,6 +103,13 @@ bench:
 	@cmake --preset default > /dev/null
 	@cmake --build --preset default --target kriel gamedata kriel_micro kriel_pace kriel_selector kriel_floor window_probe
 	@python3 bench/run-benchmarks $(BUILD_DIR)
+
+# The catalogues in translations/ brought up to date with the sources' texts by lupdate: new
+# texts come in unfinished, translations of texts that stay are kept, and those of texts the
+# sources dropped go (git keeps them).
+translations: deps
+	@$(MAKE) --no-print-directory configure
+	@cmake --build --preset default --target update_translations
 
 format:
 	@scripts/install-deps format
