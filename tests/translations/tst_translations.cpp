@@ -1,7 +1,19 @@
+#include "engine/Windows.h"
+#include "engine/frmMain.h"
 #include "layouts/DialogBuilder.h"
+#include "menus/Crypt.h"
 #include "menus/Difficulty.h"
+#include "menus/HighScoreRecord.h"
+#include "menus/frmGameOver.h"
+#include "menus/frmHighScore.h"
+#include "menus/frmOps.h"
+#include "menus/frmOptions.h"
+#include "skins/frmSkin.h"
+#include "support/FakePlatform.h"
+#include "support/SkinFolder.h"
 #include "translations/PlayerLanguage.h"
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QImage>
 #include <QPainter>
@@ -96,16 +108,11 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("loaded");
-        QTest::newRow("English") << "en_US"
-                                 << "";
-        QTest::newRow("Austrian") << "de_AT"
-                                  << "de";
-        QTest::newRow("Brazilian") << "pt_BR"
-                                   << "pt_BR";
-        QTest::newRow("European Portuguese") << "pt_PT"
-                                             << "";
-        QTest::newRow("Japanese") << "ja_JP"
-                                  << "ja";
+        QTest::newRow("English") << QStringLiteral("en_US") << QString();
+        QTest::newRow("Austrian") << QStringLiteral("de_AT") << QStringLiteral("de");
+        QTest::newRow("Brazilian") << QStringLiteral("pt_BR") << QStringLiteral("pt_BR");
+        QTest::newRow("European Portuguese") << QStringLiteral("pt_PT") << QString();
+        QTest::newRow("Japanese") << QStringLiteral("ja_JP") << QStringLiteral("ja");
     }
 
     void loadsTheCatalogueOfTheLocale()
@@ -115,6 +122,46 @@ private slots:
         const PlayerLanguage player{QLocale(locale)};
         QCOMPARE(player.language(), loaded);
         QCOMPARE(QCoreApplication::translate("StartMenu", "Quit") == "Quit", loaded.isEmpty());
+    }
+
+    // In another language the dialogs show the difficulty and the cleared record's holder in it,
+    // while the store keeps the English names the game reads back.
+    void storeKeepsEnglishWhileTheDialogsTranslate()
+    {
+        const PlayerLanguage player{QLocale(QLocale::German)};
+        FakePlatform fake;
+        const SkinFolder skin{QStringLiteral("Default")};
+        fake.facts.folder = skin.programFolder();
+        Windows windows;
+        frmOps menu{fake.platform, windows};
+        frmMain play{fake.platform, windows};
+        frmGameOver gameOver{fake.platform, windows};
+        frmHighScore highScore{fake.platform, windows};
+        frmOptions options{fake.platform, windows};
+        frmSkin skins{fake.platform};
+        windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
+        const auto click = [](Form& form, const char* name) {
+            form.control<QAbstractButton>(QLatin1String(name))->click();
+        };
+
+        menu.Show();
+        click(menu, "Option3");
+        QCOMPARE(fake.settings.values.value("Config/LastDiff"), QStringLiteral("Hard"));
+        click(menu, "Command4");
+        play.FinalScore = 16;
+        gameOver.Show();
+        QCOMPARE(captionOf(gameOver.control("lblDiff")), QStringLiteral("Schwer"));
+        fake.dialogs.answers = {QStringLiteral("Ann")};
+        click(gameOver, "Command3");
+        QCOMPARE(fake.settings.values.value("HighScore/Level"), Crypt::Encipher("Hard"));
+        highScore.Show();
+        QCOMPARE(captionOf(highScore.control("lblLevel")), QStringLiteral("Schwer"));
+        QCOMPARE(captionOf(highScore.control("lblfoodeat")), QStringLiteral("2 Stk."));
+        highScore.Unload();
+        clearRecord(fake.settings);
+        QCOMPARE(fake.settings.values.value("HighScore/Name"), Crypt::Encipher("Nobody"));
+        highScore.Show();
+        QCOMPARE(captionOf(highScore.control("lblName")), QStringLiteral("Niemand"));
     }
 
     // Each translated caption fits its control in the control's own font.
@@ -140,8 +187,8 @@ private slots:
             const DialogLayout d = layout();
             QWidget dialog;
             const ControlMap controls = buildControls(dialog, d, PixelScale{});
-            // The English a catalogue leaves as it is is the layout's own, and not the
-            // catalogue's to fit.
+            // A caption a catalogue leaves in English is the layout's own, not the catalogue's
+            // to fit.
             const auto check = [&](const QWidget* control, const QString& text,
                                    const QString& english) {
                 ++captions;
