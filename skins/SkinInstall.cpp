@@ -74,8 +74,7 @@ SkinInstall moveIntoPlace(const QString& staged, const QString& staging, SkinIns
     if (install.name.isEmpty())
         return refused(QCoreApplication::translate(
                            "SkinInstall", "Every name from \"%1 (2)\" to \"%1 (%2)\" is taken.")
-                           .arg(install.wanted)
-                           .arg(MostCopies));
+                           .arg(install.wanted, QString::number(MostCopies)));
     install.path = folders.back() + u'/' + install.name;
     // Named so that a start after an install cut short here can put the skin back.
     const QString aside = staging + u'/' + Replaced + u'/' + install.name;
