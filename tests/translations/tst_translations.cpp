@@ -9,8 +9,7 @@
 #include "menus/frmOps.h"
 #include "menus/frmOptions.h"
 #include "skins/frmSkin.h"
-#include "support/FakePlatform.h"
-#include "support/SkinFolder.h"
+#include "support/FakeProgram.h"
 #include "translations/PlayerLanguage.h"
 
 #include <QAbstractButton>
@@ -129,26 +128,18 @@ private slots:
     void storeKeepsEnglishWhileTheDialogsTranslate()
     {
         const PlayerLanguage player{QLocale(QLocale::German)};
-        FakePlatform fake;
-        const SkinFolder skin{QStringLiteral("Default")};
-        fake.facts.folder = skin.programFolder();
-        Windows windows;
-        frmOps menu{fake.platform, windows};
-        frmMain play{fake.platform, windows};
-        frmGameOver gameOver{fake.platform, windows};
-        frmHighScore highScore{fake.platform, windows};
-        frmOptions options{fake.platform, windows};
-        frmSkin skins{fake.platform};
-        windows = {&play, &menu, &gameOver, &highScore, &options, &skins};
-        const auto click = [](Form& form, const char* name) {
-            form.control<QAbstractButton>(QLatin1String(name))->click();
-        };
+        FakeProgram program;
+        FakePlatform& fake = program.fake;
+        frmOps& menu = program.menu;
+        frmGameOver& gameOver = program.gameOver;
+        frmHighScore& highScore = program.highScore;
+        const auto click = FakeProgram::click;
 
         menu.Show();
         click(menu, "Option3");
         QCOMPARE(fake.settings.values.value("Config/LastDiff"), QStringLiteral("Hard"));
         click(menu, "Command4");
-        play.FinalScore = 16;
+        program.play.FinalScore = 16;
         gameOver.Show();
         QCOMPARE(captionOf(gameOver.control("lblDiff")), QStringLiteral("Schwer"));
         fake.dialogs.answers = {QStringLiteral("Ann")};
